@@ -1,0 +1,25 @@
+# ix_layer(<name> [DEPS ...])
+#
+# Every architectural layer is a static library built from all .cpp files of its folder
+# tree (the folder of the calling CMakeLists.txt), so adding a file needs no CMake edit.
+# Platform-specific code sits in folders named `win32/` or `headless/`; only the one that
+# matches the target is compiled.
+function(ix_layer name)
+  cmake_parse_arguments(L "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  if(WIN32)
+    list(FILTER sources EXCLUDE REGEX "/headless/")
+  else()
+    list(FILTER sources EXCLUDE REGEX "/win32/")
+  endif()
+  if(NOT sources)
+    # A layer that has no code yet still has to link.
+    set(sources "${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp")
+    file(WRITE "${sources}" "namespace { [[maybe_unused]] constexpr int ${name}Empty = 0; }\n")
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/include)
+  if(L_DEPS)
+    target_link_libraries(${name} PUBLIC ${L_DEPS})
+  endif()
+endfunction()
