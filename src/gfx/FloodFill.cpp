@@ -46,18 +46,28 @@ struct BgrPlane {
         const std::uint8_t* q = row + 3 * static_cast<std::size_t>(x);
         return q[0] == target.b && q[1] == target.g && q[2] == target.r;
     }
+    int Uniform8(const std::uint8_t*, int) const { return -1; }
     const std::uint8_t* RowOf(int y) const { return p.Row(y); }
 };
 struct BytePlane {
     const Picture& p;
     std::uint8_t target;
     bool Same(const std::uint8_t* row, int x) const { return row[x] == target; }
+    int Uniform8(const std::uint8_t*, int) const { return -1; }
     const std::uint8_t* RowOf(int y) const { return p.AlphaRow(y); }
 };
 struct BitPlane {
     const Picture& p;
     bool target;
     bool Same(const std::uint8_t* row, int x) const { return ((row[x >> 3] >> (7 - (x & 7))) & 1) == target; }
+    // For x a multiple of 8: 1 when the 8 pixels from x all match, 0 when none does,
+    // -1 otherwise. Lets runs of bits be walked a byte at a time.
+    int Uniform8(const std::uint8_t* row, int x) const
+    {
+        const std::uint8_t byte = row[x >> 3];
+        const std::uint8_t match = target ? 0xFF : 0x00;
+        return byte == match ? 1 : byte == static_cast<std::uint8_t>(~match) ? 0 : -1;
+    }
     const std::uint8_t* RowOf(int y) const { return p.Row(y); }
 };
 
@@ -73,9 +83,18 @@ public:
         }
     }
     bool Test(int x, int y) const { return (bits_[Index(y) + (x >> 6)] >> (x & 63)) & 1; }
+    // The 8 visited bits from x, a multiple of 8.
+    unsigned Byte8(int x, int y) const { return static_cast<unsigned>(bits_[Index(y) + (x >> 6)] >> (x & 63)) & 0xFFu; }
     void SetRange(int y, int x0, int x1)
     {
-        for (int x = x0; x < x1; ++x) bits_[Index(y) + (x >> 6)] |= std::uint64_t{1} << (x & 63);
+        std::uint64_t* row = bits_.data() + Index(y);
+        while (x0 < x1) {
+            const int bit = x0 & 63;
+            const int n = std::min(64 - bit, x1 - x0);
+            const std::uint64_t mask = n == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << n) - 1) << bit;
+            row[x0 >> 6] |= mask;
+            x0 += n;
+        }
     }
 
 private:
@@ -100,18 +119,38 @@ std::int64_t Search(const Plane& plane, int width, int height, Point seed,
         if (visited.Test(s.x, s.y) || !plane.Same(row, s.x)) continue;
         int x0 = s.x;
         int x1 = s.x + 1;
-        while (x0 > 0 && plane.Same(row, x0 - 1)) --x0;
-        while (x1 < width && plane.Same(row, x1)) ++x1;
+        while (x0 > 0) {
+            if ((x0 & 7) == 0 && x0 >= 8 && plane.Uniform8(row, x0 - 8) == 1) x0 -= 8;
+            else if (plane.Same(row, x0 - 1)) --x0;
+            else break;
+        }
+        while (x1 < width) {
+            if ((x1 & 7) == 0 && x1 + 8 <= width && plane.Uniform8(row, x1) == 1) x1 += 8;
+            else if (plane.Same(row, x1)) ++x1;
+            else break;
+        }
         visited.SetRange(s.y, x0, x1);
         count += x1 - x0;
         for (int ny : {s.y - 1, s.y + 1}) {
             if (ny < 0 || ny >= height) continue;
             const std::uint8_t* nrow = plane.RowOf(ny);
             bool inRun = false;
-            for (int x = x0; x < x1; ++x) {
+            for (int x = x0; x < x1;) {
+                if ((x & 7) == 0 && x + 8 <= x1) {
+                    const int u = plane.Uniform8(nrow, x);
+                    const unsigned seen = visited.Byte8(x, ny);
+                    if ((u == 1 && seen == 0) || (u == 0 || seen == 0xFFu)) {
+                        const bool open = u == 1 && seen == 0;
+                        if (open && !inRun) Push(stack, Seed{x, ny});
+                        inRun = open;
+                        x += 8;
+                        continue;
+                    }
+                }
                 const bool open = plane.Same(nrow, x) && !visited.Test(x, ny);
                 if (open && !inRun) Push(stack, Seed{x, ny});
                 inRun = open;
+                ++x;
             }
         }
         span(s.y, x0, x1);
