@@ -1,5 +1,6 @@
 #include "gfx/view/LayerComposer.h"
 
+#include "gfx/Compose.h"
 #include "gfx/GfxError.h"
 
 #include <algorithm>
@@ -13,38 +14,6 @@ namespace {
 
 // Above this many pixels the composition shrinks to the background layer's rectangle.
 constexpr std::int64_t kComposedPixelBudget = std::int64_t{1} << 26;
-
-// The blend step of composition: n source pixels over the straight (not premultiplied)
-// row dst. Only Normal for now; the other operations are drawn as Normal until the
-// shared per-row blend takes this place.
-void BlendRow(Bgr* dst, std::uint8_t* dstAlpha, const Bgr* src, const std::uint8_t* srcAlpha, int n,
-              int transparency, BlendOp)
-{
-    for (int i = 0; i < n; ++i) {
-        const int a = (srcAlpha ? srcAlpha[i] : 255) * transparency / 255;
-        if (a == 0) continue;
-        const int da = dstAlpha[i];
-        if (a == 255 || da == 0) {
-            dst[i] = src[i];
-            dstAlpha[i] = static_cast<std::uint8_t>(a);
-            continue;
-        }
-        if (da == 255) {
-            const int na = 255 - a;
-            dst[i] = {static_cast<std::uint8_t>((src[i].b * a + dst[i].b * na + 127) / 255),
-                      static_cast<std::uint8_t>((src[i].g * a + dst[i].g * na + 127) / 255),
-                      static_cast<std::uint8_t>((src[i].r * a + dst[i].r * na + 127) / 255)};
-            continue;
-        }
-        // Both partly transparent: "over" on straight colours.
-        const int under = da * (255 - a) / 255;
-        const int out = a + under;
-        dst[i] = {static_cast<std::uint8_t>((src[i].b * a + dst[i].b * under + out / 2) / out),
-                  static_cast<std::uint8_t>((src[i].g * a + dst[i].g * under + out / 2) / out),
-                  static_cast<std::uint8_t>((src[i].r * a + dst[i].r * under + out / 2) / out)};
-        dstAlpha[i] = static_cast<std::uint8_t>(out);
-    }
-}
 
 void StorePremultiplied(std::uint32_t* out, const Bgr* c, const std::uint8_t* a, int n)
 {
@@ -184,72 +153,64 @@ std::vector<Rect> LayerComposer::Compose(const LayerStack& layers)
 
 void LayerComposer::ComposeRect(const LayerStack& layers, const Rect& rect)
 {
-    const int n = rect.Width();
-    std::vector<Bgr> row(static_cast<std::size_t>(n));
-    std::vector<std::uint8_t> alpha(static_cast<std::size_t>(n));
-    std::vector<Bgr> src(static_cast<std::size_t>(n));
-    std::vector<std::uint8_t> srcAlpha(static_cast<std::size_t>(n));
-    std::vector<int> xmap(static_cast<std::size_t>(n));
+    // Strips of rows bound the scratch picture; one strip when a black-and-white layer
+    // would otherwise be converted once per strip.
+    bool blackWhite = false;
+    for (const Layer& l : layers.Layers()) blackWhite = blackWhite || l.picture.Format() != PixelFormat::Bgr24;
+    const int stripRows = blackWhite ? rect.Height() : std::max(1, std::min(rect.Height(), (1 << 18) / rect.Width()));
+    Picture strip({rect.Width(), stripRows}, colors::Black);
+    strip.EnsureAlpha(0);
+    Picture turned; // a rotated layer's pixels over the strip
 
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        std::fill(row.begin(), row.end(), Bgr{});
-        std::fill(alpha.begin(), alpha.end(), std::uint8_t{0});
+    for (int top = rect.top; top < rect.bottom; top += stripRows) {
+        const Rect part{rect.left, top, rect.right, std::min(rect.bottom, top + stripRows)};
+        for (int y = 0; y < part.Height(); ++y) std::fill_n(strip.AlphaRow(y), part.Width(), std::uint8_t{0});
         for (std::size_t li = 0; li < signatures_.size(); ++li) {
             const Signature& sig = signatures_[li];
-            if (!sig.drawn) continue;
+            if (!sig.drawn || sig.region.Intersected(part).IsEmpty()) continue;
             const Layer& layer = layers.Layers()[li];
-            const Picture& pic = layer.picture;
-            const Rect region = sig.region.Intersected(rect);
-            if (y < region.top || y >= region.bottom) continue;
-            const int x0 = region.left, x1 = region.right, count = x1 - x0, off = x0 - rect.left;
-            const Bgr* s = nullptr;
-            const std::uint8_t* sa = nullptr;
-            if (layer.rotation != 0.0) {
-                const double t = layer.rotation * std::numbers::pi / 180.0;
-                const double ct = std::cos(t), st = std::sin(t);
-                const double w = sig.displayWidth, h = sig.displayHeight;
-                const double cx = layer.posX + w / 2, cy = layer.posY + h / 2;
-                const double yy = y + 0.5 - cy;
-                for (int i = 0; i < count; ++i) {
-                    const double xx = x0 + i + 0.5 - cx;
-                    // Undo the counter-clockwise turn (the y axis points down).
-                    const double lx = xx * ct - yy * st + w / 2;
-                    const double ly = xx * st + yy * ct + h / 2;
-                    if (lx < 0 || ly < 0 || lx >= w || ly >= h) {
-                        srcAlpha[static_cast<std::size_t>(i)] = 0;
-                        continue;
-                    }
-                    const int px = std::min(pic.Width() - 1, static_cast<int>(lx * pic.Width() / w));
-                    const int py = std::min(pic.Height() - 1, static_cast<int>(ly * pic.Height() / h));
-                    src[static_cast<std::size_t>(i)] = PixelAt(pic, px, py);
-                    srcAlpha[static_cast<std::size_t>(i)] = pic.GetAlpha({px, py});
-                }
-                s = src.data();
-                sa = srcAlpha.data();
-            } else {
-                const std::int64_t dw = sig.displayWidth, dh = sig.displayHeight;
-                const int py = static_cast<int>((static_cast<std::int64_t>(y - layer.posY) * pic.Height()) / dh);
-                const bool unscaled = dw == pic.Width();
-                if (unscaled && pic.Format() == PixelFormat::Bgr24) {
-                    s = pic.BgrRow(py) + (x0 - layer.posX);
-                    sa = pic.HasAlpha() ? pic.AlphaRow(py) + (x0 - layer.posX) : nullptr;
-                } else {
-                    for (int i = 0; i < count; ++i)
-                        xmap[static_cast<std::size_t>(i)] =
-                            static_cast<int>((static_cast<std::int64_t>(x0 + i - layer.posX) * pic.Width()) / dw);
-                    for (int i = 0; i < count; ++i) src[static_cast<std::size_t>(i)] = PixelAt(pic, xmap[static_cast<std::size_t>(i)], py);
-                    if (pic.HasAlpha()) {
-                        const std::uint8_t* ar = pic.AlphaRow(py);
-                        for (int i = 0; i < count; ++i) srcAlpha[static_cast<std::size_t>(i)] = ar[xmap[static_cast<std::size_t>(i)]];
-                        sa = srcAlpha.data();
-                    }
-                    s = src.data();
-                }
+            if (layer.rotation == 0.0) {
+                DrawLayer(strip, layer, part.TopLeft(), ResampleFilter::rfNone);
+                continue;
             }
-            BlendRow(row.data() + off, alpha.data() + off, s, sa, count, sig.transparency, sig.blend);
+            TurnLayer(layer, sig, part, turned);
+            DrawPicture(strip, Rect::FromSize(part.GetSize()), turned,
+                        {ResampleFilter::rfNone, layer.transparency, layer.blend});
         }
-        StorePremultiplied(pixels_.data() + static_cast<std::size_t>(y - area_.top) * area_.Width() + (rect.left - area_.left),
-                           row.data(), alpha.data(), n);
+        for (int y = part.top; y < part.bottom; ++y)
+            StorePremultiplied(pixels_.data() + static_cast<std::size_t>(y - area_.top) * area_.Width() + (part.left - area_.left),
+                               strip.BgrRow(y - part.top), strip.AlphaRow(y - part.top), part.Width());
+    }
+}
+
+void LayerComposer::TurnLayer(const Layer& layer, const Signature& sig, const Rect& part, Picture& out)
+{
+    if (out.GetSize() != part.GetSize()) out = Picture(part.GetSize(), colors::Black);
+    out.EnsureAlpha(0);
+    const Picture& pic = layer.picture;
+    const double t = layer.rotation * std::numbers::pi / 180.0;
+    const double ct = std::cos(t), st = std::sin(t);
+    const double w = sig.displayWidth, h = sig.displayHeight;
+    const double cx = layer.posX + w / 2, cy = layer.posY + h / 2;
+    for (int y = part.top; y < part.bottom; ++y) {
+        Bgr* row = out.BgrRow(y - part.top);
+        std::uint8_t* alpha = out.AlphaRow(y - part.top);
+        const double yy = y + 0.5 - cy;
+        for (int x = part.left; x < part.right; ++x) {
+            const double xx = x + 0.5 - cx;
+            // Undo the counter-clockwise turn (the y axis points down).
+            const double lx = xx * ct - yy * st + w / 2;
+            const double ly = xx * st + yy * ct + h / 2;
+            const std::size_t i = static_cast<std::size_t>(x - part.left);
+            if (lx < 0 || ly < 0 || lx >= w || ly >= h) {
+                alpha[i] = 0;
+                continue;
+            }
+            const int px = std::min(pic.Width() - 1, static_cast<int>(lx * pic.Width() / w));
+            const int py = std::min(pic.Height() - 1, static_cast<int>(ly * pic.Height() / h));
+            row[i] = PixelAt(pic, px, py);
+            alpha[i] = pic.GetAlpha({px, py});
+        }
     }
 }
 

@@ -6,7 +6,8 @@
 // ones and marks only the touched area (old and new place of a layer) for recomposition;
 // pixel changes must be reported with Invalidate(). Layers are placed by nearest
 // neighbour at their display size and rotated around their centre. A layer narrower and
-// lower than the minimum size, a hidden one and a mask layer are not drawn.
+// lower than the minimum size, a hidden one and a mask layer are not drawn. The blending
+// itself is Compose's (nearest-neighbour placement, the layer's transparency and blend).
 #pragma once
 
 #include "gfx/BlendOp.h"
@@ -53,6 +54,7 @@ private:
     };
     static Signature SignatureOf(const Layer& layer, int minLayerSize);
     void ComposeRect(const LayerStack& layers, const Rect& rect);
+    static void TurnLayer(const Layer& layer, const Signature& sig, const Rect& part, Picture& out);
     void SetArea(const Rect& area);
 
     std::vector<Signature> signatures_;
