@@ -208,6 +208,16 @@ void Selection::Feather(double radius)
     UpdateBox();
 }
 
+void Selection::Threshold(std::uint8_t level)
+{
+    if (IsEmpty()) return;
+    for (int y = box_.top; y < box_.bottom; ++y) {
+        std::uint8_t* row = mask_.data() + static_cast<std::size_t>(y) * size_.width;
+        for (int x = box_.left; x < box_.right; ++x) row[x] = row[x] >= level ? 255 : 0;
+    }
+    UpdateBox();
+}
+
 void Selection::MatchPicture(Size picture)
 {
     if (!IsEmpty() && picture != size_) Clear();
