@@ -13,24 +13,6 @@
 namespace ixtest {
 namespace {
 
-AddActionCall ExpectedCall(const ExpectedRow& row) {
-  AddActionCall call;
-  call.id = row.id;
-  call.name = row.name;
-  if (row.id == 0) {
-    call.hint = "";
-    call.types = {0};
-    call.typesHigh = 0;
-    call.count = 0;
-  } else {
-    call.hint = ToCp1251(row.hint);
-    call.types = row.types;
-    call.typesHigh = static_cast<std::int32_t>(row.types.size()) - 1;
-    call.count = static_cast<std::int32_t>(row.types.size());
-  }
-  return call;
-}
-
 class CatalogueTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "plugin/FakeHost.h"
+
 namespace ixtest {
 
 inline constexpr std::string_view kExpectedCatalogue = R"catalogue(
@@ -198,6 +200,25 @@ inline std::string ToCp1251(std::string_view utf8) {
     }
   }
   return out;
+}
+
+// The AddActionProc call a row must produce.
+inline AddActionCall ExpectedCall(const ExpectedRow& row) {
+  AddActionCall call;
+  call.id = row.id;
+  call.name = row.name;
+  if (row.id == 0) {
+    call.hint = "";
+    call.types = {0};
+    call.typesHigh = 0;
+    call.count = 0;
+  } else {
+    call.hint = ToCp1251(row.hint);
+    call.types = row.types;
+    call.typesHigh = static_cast<std::int32_t>(row.types.size()) - 1;
+    call.count = static_cast<std::int32_t>(row.types.size());
+  }
+  return call;
 }
 
 }  // namespace ixtest
