@@ -1,5 +1,6 @@
 // The view renderer, pixel by pixel on small views.
 #include "gfx/Blend.h"
+#include "gfx/Compose.h"
 #include "gfx/view/Backdrop.h"
 #include "gfx/view/ImageView.h"
 
@@ -434,4 +435,35 @@ TEST_F(RenderFixture, RepaintRequestsNameWhatChanged)
     view.InvalidatePictureRect(0, {500, 500, 600, 600}); // off screen: nothing to repaint
     view.InvalidatePictureRect(7, {0, 0, 5, 5});         // no such layer
     EXPECT_EQ(requests.size(), 3u);
+}
+
+TEST_F(RenderFixture, CompositionMatchesComposeLayers)
+{
+    // An opaque background layer and layers of several operations, alpha and sizes: the
+    // view at 100 % shows exactly what the merge composition gives.
+    Picture base({40, 30}, colors::White);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) base.SetPixel({x, y}, Color::FromRgb(x * 6, y * 8, (x + y) * 3));
+    Make(base, {40, 30});
+    const BlendOp ops[] = {BlendOp::Add, BlendOp::Mul, BlendOp::Screen, BlendOp::Hue, BlendOp::Normal};
+    int i = 0;
+    for (BlendOp op : ops) {
+        Layer l;
+        l.picture = Picture({12, 9}, Color::FromRgb(40 * i, 200 - 30 * i, 90));
+        if (i % 2) {
+            for (int y = 0; y < 9; ++y)
+                for (int x = 0; x < 12; ++x) l.picture.SetAlpha({x, y}, static_cast<std::uint8_t>(x * 20));
+        }
+        l.posX = 3 + 6 * i;
+        l.posY = 2 + 4 * i;
+        l.displayWidth = i == 2 ? 20 : 0;
+        l.transparency = 255 - 40 * i;
+        l.blend = op;
+        view.Layers().Add(std::move(l));
+        ++i;
+    }
+    const Surface s = Render();
+    const Picture expected = ComposeLayers(view.Layers(), view.BackgroundPicture().Bounds(), kBack, ResampleFilter::rfNone);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(At(s, x, y), expected.GetPixel({x, y})) << x << "," << y;
 }
