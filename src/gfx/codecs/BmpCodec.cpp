@@ -227,8 +227,9 @@ Picture DecodePixels(ByteReader& in, const DibHeader& h, const Palette& palette,
             }
         }
     }
-    // BI_RGB 32-bit files with every fourth byte 0 are opaque pictures, not invisible ones.
-    if (guessAlpha && !anyAlpha) picture.RemoveAlpha();
+    // BI_RGB 32-bit files with every fourth byte 0 are opaque pictures, not invisible ones;
+    // a plane that is opaque everywhere says nothing either.
+    if ((guessAlpha && !anyAlpha) || !HasTransparency(picture)) picture.RemoveAlpha();
 
     if (icon) {
         // The AND mask: 1 bit per pixel, rows padded to 32 bits, set = transparent.

@@ -21,11 +21,10 @@ bool LooksLikeDirectory(ByteView data, int type)
     if (data[0] != 0 || data[1] != 0 || data[2] != type || data[3] != 0) return false;
     const int count = data[4] | data[5] << 8;
     if (count == 0) return false;
-    // The first entry must point inside the file.
+    // The first entry's data must start after the directory; Decode checks the rest.
     const std::uint8_t* e = data.data() + 6;
-    const std::uint32_t size = static_cast<std::uint32_t>(e[8] | e[9] << 8 | e[10] << 16) | static_cast<std::uint32_t>(e[11]) << 24;
     const std::uint32_t offset = static_cast<std::uint32_t>(e[12] | e[13] << 8 | e[14] << 16) | static_cast<std::uint32_t>(e[15]) << 24;
-    return e[3] == 0 && size > 0 && offset >= 6 && offset < data.size() && size <= data.size() - offset;
+    return e[3] == 0 && offset >= 6u + 16u * static_cast<std::uint32_t>(count);
 }
 
 Picture DecodeEntry(ByteView image, const DecodeOptions& options, const char* format)

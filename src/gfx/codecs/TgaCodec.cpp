@@ -119,9 +119,7 @@ bool TgaCodec::Matches(ByteView data) const
     if (data.size() < 18) return false;
     ByteReader in(data, kName);
     const Header h = ReadHeader(in);
-    if (!Plausible(h)) return false;
-    const std::size_t mapBytes = h.mapType ? static_cast<std::size_t>(h.mapLength) * static_cast<std::size_t>((h.mapDepth + 7) / 8) : 0;
-    return data.size() > 18 + static_cast<std::size_t>(h.idLength) + mapBytes;
+    return Plausible(h);
 }
 
 std::vector<Picture> TgaCodec::Decode(ByteView data, const DecodeOptions& options) const

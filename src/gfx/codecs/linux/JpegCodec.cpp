@@ -9,6 +9,7 @@
 #include <string>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace ix::gfx::codecs {
 
@@ -35,7 +36,12 @@ void OnErrorExit(j_common_ptr cinfo)
     std::longjmp(err->jump, 1);
 }
 
-void OnMessage(j_common_ptr) {}
+// Warnings let a damaged file decode as far as it can, except the end of the data: a
+// truncated file is an error, not a picture with a grey bottom.
+void OnMessage(j_common_ptr cinfo, int level)
+{
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnErrorExit(cinfo);
+}
 
 void OnProgress(j_common_ptr cinfo)
 {
@@ -52,7 +58,8 @@ void InitErrors(ErrorManager& err)
 {
     jpeg_std_error(&err.base);
     err.base.error_exit = OnErrorExit;
-    err.base.output_message = OnMessage;
+    err.base.emit_message = OnMessage;
+    err.base.output_message = [](j_common_ptr) {};
     err.message[0] = '\0';
 }
 

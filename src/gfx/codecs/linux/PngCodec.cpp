@@ -110,6 +110,7 @@ int ReadRows(Reader& r, png_bytep* rows)
 {
     if (setjmp(png_jmpbuf(r.png))) return 1;
     png_read_image(r.png, rows);
+    png_read_end(r.png, nullptr); // a file cut after its pixel data is still truncated
     return 0;
 }
 

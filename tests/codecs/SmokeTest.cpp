@@ -1,3 +1,0 @@
-#include "gfx/codecs/Codecs.h"
-#include <gtest/gtest.h>
-TEST(Smoke, Registry) { EXPECT_FALSE(ix::gfx::codecs::AllCodecs().empty()); }
