@@ -137,7 +137,7 @@ Bytes WriteLayerFile(std::span<const Layer> layers, int currentIndex)
     if (layers.size() > kLayerFileMaxLayers) throw GfxError("layer file: too many layers");
     Bytes bytes;
     ByteWriter out(bytes);
-    out.Append(ByteView(reinterpret_cast<const std::uint8_t*>(kLayerFileSignature), kSignatureSize));
+    out.Text(kLayerFileSignature); // the 8 letters, without the terminator
     out.U16LE(kLayerFileVersion);
     out.U16LE(0);
     out.U32LE(static_cast<std::uint32_t>(layers.size()));

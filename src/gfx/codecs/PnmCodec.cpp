@@ -6,6 +6,7 @@
 #include "gfx/codecs/DecodeSupport.h"
 
 #include <array>
+#include <cstdio>
 #include <string>
 
 namespace ix::gfx::codecs {
@@ -161,9 +162,9 @@ Bytes PnmCodec::Encode(const Picture& picture, const EncodeOptions& options) con
     source.ConvertTo(kind == 4 ? PixelFormat::BlackWhite1 : PixelFormat::Bgr24);
     Bytes bytes;
     ByteWriter out(bytes);
-    const std::string header = "P" + std::to_string(kind) + "\n" + std::to_string(source.Width()) + " " +
-                               std::to_string(source.Height()) + "\n" + (kind == 4 ? "" : "255\n");
-    out.Text(header.c_str());
+    char header[64];
+    std::snprintf(header, sizeof header, "P%d\n%d %d\n%s", kind, source.Width(), source.Height(), kind == 4 ? "" : "255\n");
+    out.Text(header);
     for (int y = 0; y < source.Height(); ++y) {
         if (kind == 4) {
             const std::uint8_t* row = source.Row(y);

@@ -1,12 +1,12 @@
 #include "gfx/GfxError.h"
 #include "gfx/codecs/DecodeSupport.h"
+#include "gfx/codecs/Quantize.h"
 #include "gfx/codecs/linux/LibraryCodecs.h"
 
 #include <gif_lib.h>
 
 #include <array>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -211,67 +211,17 @@ struct MapFree {
     void operator()(ColorMapObject* m) const { GifFreeMapObject(m); }
 };
 
-std::uint32_t Key(Bgr c) { return static_cast<std::uint32_t>(c.r) << 16 | static_cast<std::uint32_t>(c.g) << 8 | c.b; }
-
-// The index of each pixel: exact colours when at most `room` exist, otherwise the
-// 6 × 7 × 6 cube (red, green, blue levels), nearest level per channel.
-std::vector<GifColorType> BuildPalette(const Picture& picture, int room, std::vector<std::uint8_t>& indexes, int firstIndex)
-{
-    std::map<std::uint32_t, int> exact;
-    bool tooMany = false;
-    for (int y = 0; y < picture.Height() && !tooMany; ++y) {
-        const Bgr* row = picture.BgrRow(y);
-        for (int x = 0; x < picture.Width(); ++x) {
-            if (exact.size() > static_cast<std::size_t>(room)) { tooMany = true; break; }
-            exact.emplace(Key(row[x]), 0);
-        }
-    }
-    tooMany = tooMany || exact.size() > static_cast<std::size_t>(room);
-    std::vector<GifColorType> colors(static_cast<std::size_t>(firstIndex));
-    if (!tooMany) {
-        for (auto& [key, index] : exact) {
-            index = static_cast<int>(colors.size());
-            colors.push_back(GifColorType{static_cast<GifByteType>(key >> 16), static_cast<GifByteType>(key >> 8), static_cast<GifByteType>(key)});
-        }
-    } else {
-        for (int r = 0; r < 6; ++r)
-            for (int g = 0; g < 7; ++g)
-                for (int b = 0; b < 6; ++b)
-                    colors.push_back(GifColorType{static_cast<GifByteType>(r * 51), static_cast<GifByteType>(g * 255 / 6), static_cast<GifByteType>(b * 51)});
-    }
-    for (int y = 0; y < picture.Height(); ++y) {
-        const Bgr* row = picture.BgrRow(y);
-        std::uint8_t* out = indexes.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Width());
-        for (int x = 0; x < picture.Width(); ++x) {
-            if (!tooMany) {
-                out[x] = static_cast<std::uint8_t>(exact[Key(row[x])]);
-            } else {
-                const int r = (row[x].r + 25) / 51, g = (row[x].g * 6 + 127) / 255, b = (row[x].b + 25) / 51;
-                out[x] = static_cast<std::uint8_t>(firstIndex + (r * 7 + g) * 6 + b);
-            }
-        }
-    }
-    return colors;
-}
-
 } // namespace
 
 Bytes GifCodec::Encode(const Picture& source, const EncodeOptions&) const
 {
     if (source.IsEmpty()) throw GfxError("GIF: empty picture");
     if (source.Width() > 0xFFFF || source.Height() > 0xFFFF) throw GfxError("GIF: picture too large for the format");
-    const Picture picture = AsBgr24(source);
-    const bool alpha = HasTransparency(picture);
-    std::vector<std::uint8_t> indexes(CheckedProduct(static_cast<std::uint64_t>(picture.Width()), static_cast<std::uint64_t>(picture.Height()), "GIF"));
-    // Index 0 is the transparent entry when the picture has transparency.
-    std::vector<GifColorType> colors = BuildPalette(picture, alpha ? 255 : 256, indexes, alpha ? 1 : 0);
-    if (alpha) {
-        for (int y = 0; y < picture.Height(); ++y) {
-            const std::uint8_t* a = picture.AlphaRow(y);
-            for (int x = 0; x < picture.Width(); ++x)
-                if (a[x] < 128) indexes[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Width()) + static_cast<std::size_t>(x)] = 0;
-        }
-    }
+    const IndexedPicture indexed = ToIndexed(source);
+    std::vector<GifColorType> colors;
+    for (const Bgr c : indexed.palette) colors.push_back(GifColorType{c.r, c.g, c.b});
+    const bool alpha = indexed.transparentIndex >= 0;
+    const int width = source.Width(), height = source.Height();
     int mapSize = 2;
     while (mapSize < static_cast<int>(colors.size())) mapSize *= 2;
     colors.resize(static_cast<std::size_t>(mapSize), GifColorType{0, 0, 0});
@@ -284,16 +234,18 @@ Bytes GifCodec::Encode(const Picture& source, const EncodeOptions&) const
     std::unique_ptr<GifFileType, EncoderClose> gif(EGifOpen(&sink, WriteProc, &error));
     if (!gif) Fail(error);
     EGifSetGifVersion(gif.get(), true);
-    if (EGifPutScreenDesc(gif.get(), picture.Width(), picture.Height(), 8, 0, map.get()) == GIF_ERROR) Fail(gif->Error);
+    if (EGifPutScreenDesc(gif.get(), width, height, 8, 0, map.get()) == GIF_ERROR) Fail(gif->Error);
     if (alpha) {
-        GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, 0};
+        GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, indexed.transparentIndex};
         GifByteType ext[4];
         EGifGCBToExtension(&gcb, ext);
         if (EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, 4, ext) == GIF_ERROR) Fail(gif->Error);
     }
-    if (EGifPutImageDesc(gif.get(), 0, 0, picture.Width(), picture.Height(), false, nullptr) == GIF_ERROR) Fail(gif->Error);
-    for (int y = 0; y < picture.Height(); ++y)
-        if (EGifPutLine(gif.get(), indexes.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Width()), picture.Width()) == GIF_ERROR)
+    if (EGifPutImageDesc(gif.get(), 0, 0, width, height, false, nullptr) == GIF_ERROR) Fail(gif->Error);
+    // giflib takes non-const rows but only reads them.
+    auto* indexes = const_cast<GifPixelType*>(indexed.indexes.data());
+    for (int y = 0; y < height; ++y)
+        if (EGifPutLine(gif.get(), indexes + static_cast<std::size_t>(y) * static_cast<std::size_t>(width), width) == GIF_ERROR)
             Fail(gif->Error);
     GifFileType* raw = gif.release();
     if (EGifCloseFile(raw, &error) == GIF_ERROR) Fail(error);
