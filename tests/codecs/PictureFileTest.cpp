@@ -94,14 +94,6 @@ TEST_F(PictureFileTest, CyrillicNamesAreWindows1251)
     EXPECT_TRUE(SamePixels(*LoadPictureFile(name), ColourPicture()));
 }
 
-TEST(Cp1251, ConvertsEveryRange)
-{
-    EXPECT_EQ(Cp1251ToUtf8("abc"), "abc");
-    EXPECT_EQ(Cp1251ToUtf8("\xC0\xFF"), "Ая");
-    EXPECT_EQ(Cp1251ToUtf8("\xA8\xB8\xB9\x88"), "Ёё№€");
-    EXPECT_EQ(Cp1251ToUtf8("\x98"), "\xEF\xBF\xBD");
-}
-
 TEST_F(PictureFileTest, LayerFilesAndLayeredPictures)
 {
     std::vector<Layer> layers(2);

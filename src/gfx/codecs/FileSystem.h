@@ -24,7 +24,4 @@ Bytes ReadWholeFile(std::string_view cp1251Name);
 // Creates or replaces the file. Throws GfxError when it cannot be created or written.
 void WriteWholeFile(std::string_view cp1251Name, ByteView bytes);
 
-// The UTF-8 form of Windows-1251 text (the one undefined byte, 0x98, becomes U+FFFD).
-std::string Cp1251ToUtf8(std::string_view text);
-
 } // namespace ix::gfx::codecs

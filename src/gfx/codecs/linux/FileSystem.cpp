@@ -1,5 +1,6 @@
 #include "gfx/codecs/FileSystem.h"
 
+#include "gfx/Cp1251.h"
 #include "gfx/GfxError.h"
 
 #include <sys/stat.h>
@@ -23,7 +24,7 @@ bool StatIs(std::string_view cp1251Name, mode_t kind)
 {
     if (cp1251Name.empty() || cp1251Name.find('\0') != std::string_view::npos) return false;
     struct stat st {};
-    return ::stat(Cp1251ToUtf8(cp1251Name).c_str(), &st) == 0 && (st.st_mode & S_IFMT) == kind;
+    return ::stat(gfx::Cp1251ToUtf8(cp1251Name).c_str(), &st) == 0 && (st.st_mode & S_IFMT) == kind;
 }
 
 [[noreturn]] void Fail(const char* what, std::string_view name)
@@ -39,7 +40,7 @@ bool FolderExists(std::string_view cp1251Name) { return StatIs(cp1251Name, S_IFD
 Bytes ReadWholeFile(std::string_view cp1251Name)
 {
     if (!FileExists(cp1251Name)) throw GfxError("cannot open " + std::string(cp1251Name));
-    File f(std::fopen(Cp1251ToUtf8(cp1251Name).c_str(), "rb"));
+    File f(std::fopen(gfx::Cp1251ToUtf8(cp1251Name).c_str(), "rb"));
     if (!f) Fail("cannot open", cp1251Name);
     struct stat st {};
     if (::fstat(::fileno(f.get()), &st) != 0) Fail("cannot read", cp1251Name);
@@ -57,7 +58,7 @@ Bytes ReadWholeFile(std::string_view cp1251Name)
 void WriteWholeFile(std::string_view cp1251Name, ByteView bytes)
 {
     if (cp1251Name.empty() || cp1251Name.find('\0') != std::string_view::npos) throw GfxError("bad file name");
-    File f(std::fopen(Cp1251ToUtf8(cp1251Name).c_str(), "wb"));
+    File f(std::fopen(gfx::Cp1251ToUtf8(cp1251Name).c_str(), "wb"));
     if (!f) Fail("cannot create", cp1251Name);
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) Fail("cannot write", cp1251Name);
     std::FILE* raw = f.release();

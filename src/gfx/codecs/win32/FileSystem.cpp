@@ -1,5 +1,6 @@
 #include "gfx/codecs/FileSystem.h"
 
+#include "gfx/Cp1251.h"
 #include "gfx/GfxError.h"
 
 #include <windows.h>
@@ -15,11 +16,8 @@ std::wstring Wide(std::string_view cp1251Name)
 {
     if (cp1251Name.empty() || cp1251Name.size() > 32767 || cp1251Name.find('\0') != std::string_view::npos)
         throw GfxError("bad file name");
-    const int n = MultiByteToWideChar(1251, 0, cp1251Name.data(), static_cast<int>(cp1251Name.size()), nullptr, 0);
-    if (n <= 0) throw GfxError("bad file name");
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(1251, 0, cp1251Name.data(), static_cast<int>(cp1251Name.size()), wide.data(), n);
-    return wide;
+    const std::u16string utf16 = gfx::Cp1251ToUtf16(cp1251Name);
+    return std::wstring(utf16.begin(), utf16.end());
 }
 
 DWORD Attributes(std::string_view cp1251Name)
