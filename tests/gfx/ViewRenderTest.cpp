@@ -338,3 +338,58 @@ TEST_F(RenderFixture, RotatedLayer)
     EXPECT_EQ(At(s, 5, 7), colors::Red);
     EXPECT_EQ(At(s, 7, 5), colors::White);
 }
+
+TEST_F(RenderFixture, PartlyTransparentPixelsMixWithTheBackground)
+{
+    Picture p({2, 1}, colors::Red); // 2 wide: the default minimum layer size
+    p.SetAlpha({0, 0}, 128);
+    Make(std::move(p), {2, 1});
+    // Red at 128/255 over (0, 0, 128): red 128, blue 128 · 127 / 255.
+    EXPECT_EQ(At(Render(), 0, 0), Color::FromRgb(128, 0, 64));
+}
+
+TEST_F(RenderFixture, ExtremeZoomsAndPointersStayInBounds)
+{
+    Make(Picture({300, 200}, colors::Red), {64, 48});
+    Layer layer;
+    layer.picture = Picture({50, 50}, colors::Yellow);
+    view.Layers().Add(std::move(layer));
+    view.SetGridVisible(true);
+    view.SetSelectionBase(SelectionBase::Bitmap);
+    view.Select({10, 10, 200, 150});
+    for (double zoom : {1e-9, 0.01, 3.0, 401.0, 1e6, 1e12}) {
+        view.SetZoom(zoom);
+        view.SetViewXY(1 << 30, 1 << 30);
+        for (MouseInteract mi : {miSelect, miSelectCircle, miSelectLasso, miSelectPolygon, miSelectMagicWand,
+                                 miMoveLayers | miResizeLayers, miMoveLayers | miRotateLayers}) {
+            view.SetMouseInteract(mi);
+            view.MouseDown(MouseButton::Left, {INT_MIN, INT_MAX});
+            view.MouseMove({INT_MAX, INT_MIN});
+            view.MouseMove({0, 0});
+            view.MouseUp(MouseButton::Left, {INT_MAX, INT_MAX});
+            view.DoubleClick(MouseButton::Left, {INT_MIN, INT_MIN});
+            Render();
+            view.MouseDown(MouseButton::Left, {INT_MIN, INT_MIN}); // the widest shapes
+            view.MouseMove({INT_MAX, INT_MAX});
+            Render();
+            view.MouseUp(MouseButton::Left, {INT_MAX, INT_MAX});
+            view.DoubleClick(MouseButton::Left, {INT_MAX, INT_MIN});
+            Render();
+            const Rect onLayer = view.LayerScreenRect(1); // drag the layer or its grips far off
+            for (Point from : {onLayer.TopLeft(), Point{onLayer.right, onLayer.bottom}}) {
+                view.MouseDown(MouseButton::Left, from);
+                view.MouseMove({INT_MIN, INT_MAX});
+                Render();
+                view.MouseUp(MouseButton::Left, {INT_MAX, INT_MIN});
+            }
+            Render();
+        }
+        const Surface s = Render();
+        EXPECT_EQ(s.GetSize(), view.ClientSize()) << zoom;
+    }
+    // Tiny zooms show the whole picture as (at most) a dot; huge ones one pixel's colour.
+    view.SetMouseInteract(miNone);
+    view.Deselect();
+    view.SetZoom(1e6);
+    EXPECT_EQ(At(Render(), 30, 30), colors::Red);
+}

@@ -124,9 +124,17 @@ void LayerComposer::Sync(const LayerStack& layers, int minLayerSize)
     const std::int64_t pixels = static_cast<std::int64_t>(area.Width()) * area.Height();
     if (pixels > std::max<std::int64_t>(kComposedPixelBudget, static_cast<std::int64_t>(background.Width()) * background.Height()))
         area = background;
-    // Grow only, so that a layer dragged back and forth does not reallocate every time.
-    if (!everything_ && !area_.IsEmpty()) {
-        const Rect grown = area_.United(area);
+    // Grow only, and with room to spare where it grows, so that a layer dragged about
+    // beyond the picture does not reallocate the composition on every move.
+    if (!everything_ && !area_.IsEmpty() && area != area_) {
+        Rect grown = area_.United(area);
+        if (grown != area_) {
+            const int slackX = std::max(256, grown.Width() / 4), slackY = std::max(256, grown.Height() / 4);
+            if (grown.left < area_.left) grown.left -= slackX;
+            if (grown.right > area_.right) grown.right += slackX;
+            if (grown.top < area_.top) grown.top -= slackY;
+            if (grown.bottom > area_.bottom) grown.bottom += slackY;
+        }
         const std::int64_t grownPixels = static_cast<std::int64_t>(grown.Width()) * grown.Height();
         if (grownPixels <= std::max<std::int64_t>(kComposedPixelBudget, pixels)) area = grown;
     }
