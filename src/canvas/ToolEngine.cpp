@@ -141,7 +141,7 @@ void TImageForm::ToolPress(const std::string& tool, int X, int Y, gfx::Point at)
                                                 ArtSettings(*this, *kind), Gradient1Source());
         if (!changed.IsEmpty()) RefreshView();
     } else if (tool == "BRUSHTRANSPARENT") {
-        CreateBrush();
+        CreateBrush(X, Y);
     }
 }
 

@@ -35,7 +35,7 @@ void DrawShape(gfx::Painter& painter, const std::string& shape, int s)
 
 } // namespace
 
-void TImageForm::CreateBrush()
+void TImageForm::CreateBrush(int X, int Y)
 {
     GestureState& gesture = TheGestureState();
     gfx::LayerStack& layers = MainView().Layers();
@@ -81,9 +81,10 @@ void TImageForm::CreateBrush()
     DrawShape(alpha, shape, side);
     MainView().InvalidateLayers();
 
-    // As a pointer move to the view's top-left corner: reported, and stamped there while
-    // the press holds the capture.
-    ImageEnView1MouseMove(0, 0);
+    // As a pointer move to the press point: reported, and stamped there since the press
+    // holds the capture. (Placing it under the view's top-left corner instead would leave
+    // a stray dab there at every press.)
+    ImageEnView1MouseMove(X, Y);
 }
 
 void TImageForm::TransparentBrushMove(int X, int Y)

@@ -79,8 +79,9 @@ public:
     void ImageEnView1MouseUp(ui::MouseButton button, int x, int y);
     gfx::Point PointerToBitmap(int x, int y) const;
     void MakeColorTransparent();
-    // The transparent brush.
-    void CreateBrush();
+    // The transparent brush; the press builds the brush and stamps it at the press point
+    // (X, Y, client coordinates of the view).
+    void CreateBrush(int X, int Y);
     void TransparentBrushMove(int x, int y);
     void TransparentBrushRelease();
     // Whether the main view holds the mouse capture (a button pressed over it).
