@@ -467,3 +467,40 @@ TEST_F(RenderFixture, CompositionMatchesComposeLayers)
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) ASSERT_EQ(At(s, x, y), expected.GetPixel({x, y})) << x << "," << y;
 }
+
+TEST_F(RenderFixture, MovedLayerRecomposesLikeAFreshView)
+{
+    Make(Picture({60, 40}, colors::White), {60, 40});
+    Layer brush;
+    brush.picture = Picture({6, 6}, colors::Red);
+    brush.transparency = 150;
+    view.Layers().Add(std::move(brush));
+    // The transparent brush moves its layer on every pointer move; beyond the picture too.
+    for (Point at : {Point{5, 5}, Point{20, 12}, Point{57, 37}, Point{70, -8}, Point{-3, 30}, Point{30, 20}}) {
+        view.Layers().At(1).posX = at.x;
+        view.Layers().At(1).posY = at.y;
+        const Surface s = Render();
+        ImageView fresh;
+        fresh.Layers() = view.Layers();
+        fresh.SetCentered(false);
+        fresh.SetClientSize(view.ClientSize());
+        fresh.SetBackgroundColor(kBack);
+        Surface expected(fresh.ClientSize());
+        fresh.Paint(expected, Rect::FromSize(fresh.ClientSize()));
+        ASSERT_EQ(s.Pixels(), expected.Pixels()) << at.x << "," << at.y;
+    }
+}
+
+TEST_F(RenderFixture, EmptyAndRefusedClientSizes)
+{
+    Make(Picture({10, 10}, colors::Red), {0, 0});
+    Surface s({4, 4}, 0xFF000000u);
+    view.Paint(s, {0, 0, 4, 4});
+    EXPECT_EQ(s.At({0, 0}), 0xFF000000u); // nothing to paint
+    view.SetClientSize({-5, 3});
+    EXPECT_EQ(view.ClientSize(), (Size{0, 3}));
+    view.SetClientSize({2, 2});
+    view.Paint(s, {0, 0, 4, 4});
+    EXPECT_EQ(FromArgb(s.At({1, 1})), colors::Red);
+    EXPECT_EQ(s.At({3, 3}), 0xFF000000u); // beyond the client
+}
