@@ -223,10 +223,15 @@ void Control::SetFont(const ui::Font& f)
     Invalidate();
 }
 
-void Control::SetCaption(std::string caption)
+void Control::SetText(std::string text)
 {
-    if (caption == caption_) return;
-    caption_ = std::move(caption);
+    SetCaption(text);
+}
+
+void Control::SetCaption(std::string_view caption)
+{
+    if (caption_ == caption) return;
+    caption_.assign(caption.data(), caption.size());
     CaptionChanged();
     Invalidate();
 }
@@ -238,27 +243,28 @@ void Control::Invalidate()
 
 void Control::HandleMouseDown(const MouseEvent& e)
 {
-    if (onMouseDown) onMouseDown(*this, e);
+    // A copy: the handler may destroy this control (and with it the member) while it runs.
+    if (MouseHandler h = onMouseDown) h(*this, e);
 }
 
 void Control::HandleMouseMove(const MouseEvent& e)
 {
-    if (onMouseMove) onMouseMove(*this, e);
+    if (MouseHandler h = onMouseMove) h(*this, e);
 }
 
 void Control::HandleMouseUp(const MouseEvent& e)
 {
-    if (onMouseUp) onMouseUp(*this, e);
+    if (MouseHandler h = onMouseUp) h(*this, e);
 }
 
 void Control::HandleClick()
 {
-    if (onClick) onClick(*this);
+    if (NotifyHandler h = onClick) h(*this);
 }
 
 void Control::HandleDoubleClick()
 {
-    if (onDoubleClick) onDoubleClick(*this);
+    if (NotifyHandler h = onDoubleClick) h(*this);
 }
 
 } // namespace ix::ui

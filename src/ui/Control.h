@@ -114,11 +114,11 @@ public:
     const ui::Font& Font() const { return font_; }
     void SetFont(const ui::Font& f);
     const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string caption);
+    void SetCaption(std::string_view caption);
     // The text a user reads or types: the caption for most controls, the edit text of
     // edits, the selected item of lists. SetText behaves as the user's input would.
     virtual std::string Text() const { return caption_; }
-    virtual void SetText(std::string text) { SetCaption(std::move(text)); }
+    virtual void SetText(std::string text);
     int Cursor() const { return cursor_; }
     void SetCursor(int id) { cursor_ = id; }
     std::intptr_t Tag() const { return tag_; }

@@ -30,6 +30,14 @@ template <class F> void Guarded(F&& f)
     }
 }
 
+// Visible up to the root; the root's own flag belongs to whatever shows it (a window).
+bool VisibleInTree(const Control& c)
+{
+    for (const Control* p = &c; p->Parent(); p = p->Parent())
+        if (!p->Visible()) return false;
+    return true;
+}
+
 gfx::Point Local(const Control& c, gfx::Point p)
 {
     return p - c.RootOffset();
@@ -106,7 +114,7 @@ void MouseRouter::Up(MouseButton button, gfx::Point p)
     leftPressed_.Set(nullptr);
     // The up handler may have destroyed or moved the control: check it again.
     if (life.expired()) return;
-    if (pressed && pressed == target && target->Showing() &&
+    if (pressed && pressed == target && VisibleInTree(*target) &&
         target->EffectivelyEnabled() && target->ClientRect().Contains(Local(*target, p)))
         Guarded([&] { target->HandleClick(); });
 }
