@@ -6,6 +6,7 @@
 #pragma once
 
 #include "gfx/Layer.h"
+#include "gfx/ResampleFilter.h"
 
 #include <cstddef>
 #include <vector>
@@ -38,6 +39,19 @@ public:
     void MoveCurrentDown();
     // Drops every layer and starts again with `background` as the only layer.
     void Reset(Picture background);
+
+    // Merges layers `first` and `second` (either order): the upper one, when visible, is
+    // drawn with its transparency and blend operation onto the lower one, which grows to
+    // cover both shown rectangles (uncovered area transparent) and keeps its visibility,
+    // transparency and blend operation. The upper layer is removed; the merged layer
+    // stays at the lower index and becomes current. A layer merged with itself is left
+    // unchanged. Throws GfxError, changing nothing, when an index names no layer or the
+    // merged picture cannot be made.
+    void Merge(int first, int second, ResampleFilter filter = ResampleFilter::rfFastLinear);
+    // Composes every visible layer over `background` onto a picture covering all layers
+    // and makes it the only layer, with the settings of a new layer. Throws GfxError,
+    // changing nothing, when the composition cannot be made.
+    void MergeAll(Color background, ResampleFilter filter = ResampleFilter::rfFastLinear);
 
     const std::vector<Layer>& Layers() const { return layers_; }
 

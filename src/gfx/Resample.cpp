@@ -1,0 +1,365 @@
+#include "gfx/Resample.h"
+
+#include "gfx/GfxError.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <numbers>
+#include <vector>
+
+namespace ix::gfx {
+
+namespace {
+
+constexpr int kWeightBits = 14;
+constexpr int kWeightOne = 1 << kWeightBits;
+
+enum class Mode { Convolve, Min, Max };
+
+struct Kernel {
+    double radius;
+    double (*f)(double);
+    bool widen; // widened by the reduction factor when reducing
+};
+
+double Box(double x) { return x >= -0.5 && x < 0.5 ? 1.0 : 0.0; }
+double Tent(double x)
+{
+    x = std::fabs(x);
+    return x < 1.0 ? 1.0 - x : 0.0;
+}
+double Hermite(double x)
+{
+    x = std::fabs(x);
+    return x < 1.0 ? (2.0 * x - 3.0) * x * x + 1.0 : 0.0;
+}
+double Bell(double x)
+{
+    x = std::fabs(x);
+    if (x < 0.5) return 0.75 - x * x;
+    if (x < 1.5) return 0.5 * (x - 1.5) * (x - 1.5);
+    return 0.0;
+}
+double BSpline(double x)
+{
+    x = std::fabs(x);
+    if (x < 1.0) return (0.5 * x - 1.0) * x * x + 2.0 / 3.0;
+    if (x < 2.0) {
+        const double t = 2.0 - x;
+        return t * t * t / 6.0;
+    }
+    return 0.0;
+}
+double Sinc(double x)
+{
+    if (x == 0.0) return 1.0;
+    const double px = std::numbers::pi * x;
+    return std::sin(px) / px;
+}
+double Lanczos3(double x) { return std::fabs(x) < 3.0 ? Sinc(x) * Sinc(x / 3.0) : 0.0; }
+// Cubic of the Mitchell–Netravali family with parameters b and c.
+double Cubic(double x, double b, double c)
+{
+    x = std::fabs(x);
+    if (x < 1.0)
+        return ((12.0 - 9.0 * b - 6.0 * c) * x * x * x + (-18.0 + 12.0 * b + 6.0 * c) * x * x + (6.0 - 2.0 * b)) / 6.0;
+    if (x < 2.0)
+        return ((-b - 6.0 * c) * x * x * x + (6.0 * b + 30.0 * c) * x * x + (-12.0 * b - 48.0 * c) * x +
+                (8.0 * b + 24.0 * c)) / 6.0;
+    return 0.0;
+}
+double Mitchell(double x) { return Cubic(x, 1.0 / 3.0, 1.0 / 3.0); }
+double CatmullRom(double x) { return Cubic(x, 0.0, 0.5); }
+
+Kernel KernelOf(ResampleFilter filter)
+{
+    switch (filter) {
+    case ResampleFilter::rfTriangle:
+    case ResampleFilter::rfLinear:
+    case ResampleFilter::rfBilinear: return {1.0, Tent, true};
+    case ResampleFilter::rfFastLinear: return {1.0, Tent, false};
+    case ResampleFilter::rfHermite: return {1.0, Hermite, true};
+    case ResampleFilter::rfBell: return {1.5, Bell, true};
+    case ResampleFilter::rfBSpline: return {2.0, BSpline, true};
+    case ResampleFilter::rfLanczos3: return {3.0, Lanczos3, true};
+    case ResampleFilter::rfMitchell: return {2.0, Mitchell, true};
+    case ResampleFilter::rfBicubic: return {2.0, CatmullRom, true};
+    case ResampleFilter::rfNearest:
+    case ResampleFilter::rfNone:
+    case ResampleFilter::rfProjectBW:
+    case ResampleFilter::rfProjectWB: break;
+    }
+    return {0.5, Box, true};
+}
+
+// For every output index along one axis: the first source index of its window and
+// `taps` fixed-point weights (summing to kWeightOne) for the window's pixels.
+struct Axis {
+    int taps = 0;
+    std::vector<int> start;
+    std::vector<int> count;            // window length per output (projection filters)
+    std::vector<std::int16_t> weights; // taps per output index (convolution)
+};
+
+template <typename T>
+void Allocate(std::vector<T>& v, std::size_t n)
+{
+    try {
+        v.assign(n, T{});
+    } catch (const std::bad_alloc&) {
+        throw GfxError("resample: out of memory");
+    } catch (const std::length_error&) {
+        throw GfxError("resample: out of memory");
+    }
+}
+
+// Point sampling: each output takes the source index under its centre.
+Axis PointAxis(int srcLen, int dstLen)
+{
+    Axis axis;
+    axis.taps = 1;
+    Allocate(axis.start, static_cast<std::size_t>(dstLen));
+    Allocate(axis.count, static_cast<std::size_t>(dstLen));
+    Allocate(axis.weights, static_cast<std::size_t>(dstLen));
+    for (int i = 0; i < dstLen; ++i) {
+        const long long j = (2LL * i + 1) * srcLen / (2LL * dstLen);
+        axis.start[static_cast<std::size_t>(i)] = static_cast<int>(std::min<long long>(j, srcLen - 1));
+        axis.count[static_cast<std::size_t>(i)] = 1;
+        axis.weights[static_cast<std::size_t>(i)] = kWeightOne;
+    }
+    return axis;
+}
+
+// Footprint windows for the projection filters: the source pixels an output pixel
+// covers (at least the nearest one). Weights are unused.
+Axis FootprintAxis(int srcLen, int dstLen)
+{
+    if (dstLen >= srcLen) return PointAxis(srcLen, dstLen);
+    Axis axis;
+    axis.taps = (srcLen + dstLen - 1) / dstLen + 1;
+    axis.taps = std::min(axis.taps, srcLen);
+    Allocate(axis.start, static_cast<std::size_t>(dstLen));
+    Allocate(axis.count, static_cast<std::size_t>(dstLen));
+    for (int i = 0; i < dstLen; ++i) {
+        const int first = static_cast<int>(static_cast<long long>(i) * srcLen / dstLen);
+        const int last = static_cast<int>(((static_cast<long long>(i) + 1) * srcLen + dstLen - 1) / dstLen);
+        axis.start[static_cast<std::size_t>(i)] = first;
+        axis.count[static_cast<std::size_t>(i)] = std::max(1, std::min(last, srcLen) - first);
+    }
+    return axis;
+}
+
+Axis ConvolutionAxis(int srcLen, int dstLen, const Kernel& kernel)
+{
+    const double scale = static_cast<double>(dstLen) / srcLen;
+    const double widen = kernel.widen && scale < 1.0 ? 1.0 / scale : 1.0;
+    const double support = kernel.radius * widen;
+    Axis axis;
+    axis.taps = std::min(srcLen, static_cast<int>(std::ceil(support * 2.0)) + 2);
+    Allocate(axis.start, static_cast<std::size_t>(dstLen));
+    Allocate(axis.weights, static_cast<std::size_t>(dstLen) * static_cast<std::size_t>(axis.taps));
+    std::vector<double> w;
+    Allocate(w, static_cast<std::size_t>(axis.taps));
+    for (int i = 0; i < dstLen; ++i) {
+        const double centre = (i + 0.5) / scale - 0.5;
+        const int lo = static_cast<int>(std::floor(centre - support)) + 1;
+        const int hi = static_cast<int>(std::ceil(centre + support)) - 1;
+        const int clampedLo = std::clamp(lo, 0, srcLen - 1);
+        const int start = std::min(clampedLo, srcLen - axis.taps);
+        std::fill(w.begin(), w.end(), 0.0);
+        double sum = 0.0;
+        for (int j = lo; j <= hi; ++j) {
+            const double v = kernel.f((j - centre) / widen);
+            const int k = std::clamp(j, 0, srcLen - 1) - start; // edges repeat the border pixel
+            if (k < 0 || k >= axis.taps) continue;
+            w[static_cast<std::size_t>(k)] += v;
+            sum += v;
+        }
+        if (std::fabs(sum) < 1e-12) {
+            // A window that caught no weight (only with point-like kernels): nearest pixel.
+            std::fill(w.begin(), w.end(), 0.0);
+            const int j = std::clamp(static_cast<int>(std::lround(centre)), 0, srcLen - 1);
+            w[static_cast<std::size_t>(j - start)] = 1.0;
+            sum = 1.0;
+        }
+        std::int16_t* out = axis.weights.data() + static_cast<std::size_t>(i) * axis.taps;
+        int total = 0;
+        int biggest = 0;
+        for (int k = 0; k < axis.taps; ++k) {
+            out[k] = static_cast<std::int16_t>(std::lround(w[static_cast<std::size_t>(k)] / sum * kWeightOne));
+            total += out[k];
+            if (std::abs(out[k]) > std::abs(out[biggest])) biggest = k;
+        }
+        out[biggest] = static_cast<std::int16_t>(out[biggest] + (kWeightOne - total));
+        axis.start[static_cast<std::size_t>(i)] = start;
+    }
+    return axis;
+}
+
+Axis MakeAxis(int srcLen, int dstLen, ResampleFilter filter, Mode mode)
+{
+    if (mode != Mode::Convolve) return FootprintAxis(srcLen, dstLen);
+    if (filter == ResampleFilter::rfNone) return PointAxis(srcLen, dstLen);
+    return ConvolutionAxis(srcLen, dstLen, KernelOf(filter));
+}
+
+inline std::uint8_t FromFixed(int acc)
+{
+    const int v = (acc + (kWeightOne >> 1)) >> kWeightBits;
+    return static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
+
+// One plane of `rows` rows: scaled along x from srcW to axis-size pixels of C channels.
+template <int C>
+void HorizontalPass(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst, std::size_t dstStride,
+                    int rows, int dstW, const Axis& axis, Mode mode)
+{
+    const int taps = axis.taps;
+    for (int y = 0; y < rows; ++y) {
+        const std::uint8_t* s = src + static_cast<std::size_t>(y) * srcStride;
+        std::uint8_t* d = dst + static_cast<std::size_t>(y) * dstStride;
+        if (mode != Mode::Convolve) {
+            for (int x = 0; x < dstW; ++x) {
+                const int first = axis.start[static_cast<std::size_t>(x)];
+                const int n = axis.count[static_cast<std::size_t>(x)];
+                for (int c = 0; c < C; ++c) {
+                    int v = s[first * C + c];
+                    for (int k = 1; k < n; ++k) {
+                        const int p = s[(first + k) * C + c];
+                        v = mode == Mode::Min ? std::min(v, p) : std::max(v, p);
+                    }
+                    d[x * C + c] = static_cast<std::uint8_t>(v);
+                }
+            }
+            continue;
+        }
+        const std::int16_t* w = axis.weights.data();
+        for (int x = 0; x < dstW; ++x, w += taps) {
+            const std::uint8_t* p = s + static_cast<std::size_t>(axis.start[static_cast<std::size_t>(x)]) * C;
+            int acc[C] = {};
+            for (int k = 0; k < taps; ++k)
+                for (int c = 0; c < C; ++c) acc[c] += w[k] * p[k * C + c];
+            for (int c = 0; c < C; ++c) d[x * C + c] = FromFixed(acc[c]);
+        }
+    }
+}
+
+// One plane scaled along y: each output row is a weighted sum of whole source rows.
+void VerticalPass(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst, std::size_t dstStride,
+                  std::size_t rowBytes, int dstH, const Axis& axis, Mode mode)
+{
+    constexpr std::size_t kTile = 2048;
+    int acc[kTile];
+    const int taps = axis.taps;
+    for (int y = 0; y < dstH; ++y) {
+        std::uint8_t* d = dst + static_cast<std::size_t>(y) * dstStride;
+        if (mode != Mode::Convolve) {
+            const int first = axis.start[static_cast<std::size_t>(y)];
+            const int n = axis.count[static_cast<std::size_t>(y)];
+            std::memcpy(d, src + static_cast<std::size_t>(first) * srcStride, rowBytes);
+            for (int k = 1; k < n; ++k) {
+                const std::uint8_t* s = src + static_cast<std::size_t>(first + k) * srcStride;
+                if (mode == Mode::Min)
+                    for (std::size_t x = 0; x < rowBytes; ++x) d[x] = std::min(d[x], s[x]);
+                else
+                    for (std::size_t x = 0; x < rowBytes; ++x) d[x] = std::max(d[x], s[x]);
+            }
+            continue;
+        }
+        const std::int16_t* w = axis.weights.data() + static_cast<std::size_t>(y) * taps;
+        const std::uint8_t* first = src + static_cast<std::size_t>(axis.start[static_cast<std::size_t>(y)]) * srcStride;
+        for (std::size_t x0 = 0; x0 < rowBytes; x0 += kTile) {
+            const std::size_t n = std::min(kTile, rowBytes - x0);
+            std::fill_n(acc, n, kWeightOne >> 1);
+            for (int k = 0; k < taps; ++k) {
+                const int wk = w[k];
+                if (wk == 0) continue;
+                const std::uint8_t* s = first + static_cast<std::size_t>(k) * srcStride + x0;
+                for (std::size_t x = 0; x < n; ++x) acc[x] += wk * s[x];
+            }
+            for (std::size_t x = 0; x < n; ++x) {
+                const int v = acc[x] >> kWeightBits;
+                d[x0 + x] = static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
+            }
+        }
+    }
+}
+
+// Scales one plane of C interleaved channels, contiguous rows of srcW·C bytes.
+template <int C>
+void ScalePlane(const std::uint8_t* src, int srcW, int srcH, std::uint8_t* dst, int dstW, int dstH,
+                ResampleFilter filter, Mode mode)
+{
+    const std::size_t srcStride = static_cast<std::size_t>(srcW) * C;
+    const std::size_t dstStride = static_cast<std::size_t>(dstW) * C;
+    const bool scaleX = srcW != dstW;
+    const bool scaleY = srcH != dstH;
+    if (!scaleX && !scaleY) {
+        std::memcpy(dst, src, srcStride * static_cast<std::size_t>(srcH));
+        return;
+    }
+    Axis ax, ay;
+    if (scaleX) ax = MakeAxis(srcW, dstW, filter, mode);
+    if (scaleY) ay = MakeAxis(srcH, dstH, filter, mode);
+    if (!scaleY) {
+        HorizontalPass<C>(src, srcStride, dst, dstStride, srcH, dstW, ax, mode);
+        return;
+    }
+    if (!scaleX) {
+        VerticalPass(src, srcStride, dst, dstStride, srcStride, dstH, ay, mode);
+        return;
+    }
+    // The horizontal pass is the costlier one per sample: run it on the smaller number of rows.
+    const double costHFirst = 4.0 * srcH * dstW * ax.taps + 1.0 * dstH * dstW * ay.taps * C;
+    const double costVFirst = 1.0 * dstH * srcW * ay.taps * C + 4.0 * dstH * dstW * ax.taps;
+    std::vector<std::uint8_t> mid;
+    if (costHFirst <= costVFirst) {
+        Allocate(mid, dstStride * static_cast<std::size_t>(srcH));
+        HorizontalPass<C>(src, srcStride, mid.data(), dstStride, srcH, dstW, ax, mode);
+        VerticalPass(mid.data(), dstStride, dst, dstStride, dstStride, dstH, ay, mode);
+    } else {
+        Allocate(mid, srcStride * static_cast<std::size_t>(dstH));
+        VerticalPass(src, srcStride, mid.data(), srcStride, srcStride, dstH, ay, mode);
+        HorizontalPass<C>(mid.data(), srcStride, dst, dstStride, dstH, dstW, ax, mode);
+    }
+}
+
+} // namespace
+
+Picture Resampled(const Picture& src, Size size, ResampleFilter filter)
+{
+    if (src.IsEmpty()) return src;
+    if (src.Format() == PixelFormat::BlackWhite1) {
+        Picture colour = src;
+        colour.ConvertTo(PixelFormat::Bgr24);
+        Picture out = Resampled(colour, size, filter);
+        out.ConvertTo(PixelFormat::BlackWhite1);
+        return out;
+    }
+    Picture out(size, colors::Black);
+    out.SetDpi(src.DpiX(), src.DpiY());
+    if (out.IsEmpty()) return out;
+    const Mode mode = filter == ResampleFilter::rfProjectBW ? Mode::Min
+                      : filter == ResampleFilter::rfProjectWB ? Mode::Max
+                                                               : Mode::Convolve;
+    ScalePlane<3>(src.Row(0), src.Width(), src.Height(), out.Row(0), out.Width(), out.Height(), filter, mode);
+    if (src.HasAlpha()) {
+        out.EnsureAlpha(255);
+        // Coverage is never "projected": a projection filter keeps the alpha of the nearest pixel.
+        const ResampleFilter alphaFilter = mode == Mode::Convolve ? filter : ResampleFilter::rfNone;
+        ScalePlane<1>(src.AlphaRow(0), src.Width(), src.Height(), out.AlphaRow(0), out.Width(), out.Height(),
+                      alphaFilter, Mode::Convolve);
+    }
+    return out;
+}
+
+void Resample(Picture& picture, Size size, ResampleFilter filter)
+{
+    if (picture.IsEmpty() || picture.GetSize() == size) return;
+    picture = Resampled(picture, size, filter);
+}
+
+} // namespace ix::gfx
