@@ -1,5 +1,6 @@
 // The view renderer, pixel by pixel on small views.
 #include "gfx/Blend.h"
+#include "gfx/Compose.h"
 #include "gfx/view/Backdrop.h"
 #include "gfx/view/ImageView.h"
 
@@ -51,7 +52,7 @@ TEST_F(RenderFixture, PaintsOnlyInsideDestinationAndClip)
 {
     Make(Picture({4, 4}, colors::Red), {4, 4});
     Surface s({10, 10}, 0xFF000000u);
-    view.Paint(s, {5, 5, 9, 9}, {0, 0, 2, 4});
+    view.Paint(s, {5, 5, 9, 9}, {0, 0, 7, 9}); // the clip is in surface coordinates
     EXPECT_EQ(FromArgb(s.At({5, 5})), colors::Red);
     EXPECT_EQ(FromArgb(s.At({6, 8})), colors::Red);
     EXPECT_EQ(s.At({7, 5}), 0xFF000000u); // outside the clip
@@ -392,4 +393,77 @@ TEST_F(RenderFixture, ExtremeZoomsAndPointersStayInBounds)
     view.Deselect();
     view.SetZoom(1e6);
     EXPECT_EQ(At(Render(), 30, 30), colors::Red);
+}
+
+TEST_F(RenderFixture, SelectionOutlineFollowsTheZoom)
+{
+    Make(Picture({8, 8}, colors::White), {32, 32});
+    view.SetZoom(400);
+    view.SetViewXY(0, 0);
+    view.SetOutlineColors(colors::Red, colors::Red);
+    GripStyle grips;
+    grips.size = 1;
+    grips.outline = colors::Red;
+    grips.fill = colors::Red;
+    view.SetGripStyle(grips);
+    view.SetSelectionBase(SelectionBase::Bitmap);
+    view.Select({2, 2, 4, 4}); // screen 8..15 × 8..15
+    const Surface s = Render();
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const bool inBlock = x >= 8 && x < 16 && y >= 8 && y < 16;
+            const bool edge = inBlock && (x == 8 || x == 15 || y == 8 || y == 15);
+            EXPECT_EQ(At(s, x, y), edge ? colors::Red : colors::White) << x << "," << y;
+        }
+}
+
+TEST_F(RenderFixture, RepaintRequestsNameWhatChanged)
+{
+    Make(Picture({100, 100}, colors::White), {50, 50});
+    std::vector<std::pair<Rect, bool>> requests;
+    view.SetRepaintHandler([&](const Rect& r, bool now) { requests.emplace_back(r, now); });
+    view.TakeDirtyRect();
+    view.InvalidatePictureRect(0, {10, 10, 12, 12});
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_FALSE(requests[0].second);
+    EXPECT_TRUE(requests[0].first.Contains({10, 10}));
+    EXPECT_LE(requests[0].first.Width(), 6);
+    EXPECT_EQ(view.TakeDirtyRect(), requests[0].first);
+    view.Refresh();
+    EXPECT_TRUE(requests.back().second);
+    EXPECT_EQ(requests.back().first, Rect::FromSize(view.ClientSize()));
+    view.InvalidatePictureRect(0, {500, 500, 600, 600}); // off screen: nothing to repaint
+    view.InvalidatePictureRect(7, {0, 0, 5, 5});         // no such layer
+    EXPECT_EQ(requests.size(), 3u);
+}
+
+TEST_F(RenderFixture, CompositionMatchesComposeLayers)
+{
+    // An opaque background layer and layers of several operations, alpha and sizes: the
+    // view at 100 % shows exactly what the merge composition gives.
+    Picture base({40, 30}, colors::White);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) base.SetPixel({x, y}, Color::FromRgb(x * 6, y * 8, (x + y) * 3));
+    Make(base, {40, 30});
+    const BlendOp ops[] = {BlendOp::Add, BlendOp::Mul, BlendOp::Screen, BlendOp::Hue, BlendOp::Normal};
+    int i = 0;
+    for (BlendOp op : ops) {
+        Layer l;
+        l.picture = Picture({12, 9}, Color::FromRgb(40 * i, 200 - 30 * i, 90));
+        if (i % 2) {
+            for (int y = 0; y < 9; ++y)
+                for (int x = 0; x < 12; ++x) l.picture.SetAlpha({x, y}, static_cast<std::uint8_t>(x * 20));
+        }
+        l.posX = 3 + 6 * i;
+        l.posY = 2 + 4 * i;
+        l.displayWidth = i == 2 ? 20 : 0;
+        l.transparency = 255 - 40 * i;
+        l.blend = op;
+        view.Layers().Add(std::move(l));
+        ++i;
+    }
+    const Surface s = Render();
+    const Picture expected = ComposeLayers(view.Layers(), view.BackgroundPicture().Bounds(), kBack, ResampleFilter::rfNone);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(At(s, x, y), expected.GetPixel({x, y})) << x << "," << y;
 }
