@@ -29,6 +29,7 @@ template <typename Work>
 bool RunOnCanvas(const ActionParams& params, Work&& work) noexcept
 {
     try {
+        canvas::DestroyRetiredCanvases();
         canvas::TPicture* canvas = canvas::CanvasForAction(Param(params, 0));
         if (canvas == nullptr) return false;
         work(*canvas);

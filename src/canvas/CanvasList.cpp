@@ -22,7 +22,47 @@ std::unique_ptr<Registry>& CanvasListSlot()
 
 constexpr std::int32_t kObjectWindow = 7;
 
+int& EventDepth()
+{
+    static int depth = 0;
+    return depth;
+}
+
+// Canvases removed while an event was being handled, waiting to be destroyed.
+Registry& Retired()
+{
+    static Registry retired;
+    return retired;
+}
+
+// Destroys a canvas taken out of the registry, or keeps it aside during an event.
+void Dispose(std::unique_ptr<TPicture> canvas)
+{
+    if (!canvas) return;
+    if (EventScope::Open()) {
+        canvas->Hide();
+        Retired().push_back(std::move(canvas));
+        return;
+    }
+    canvas.reset();
+}
+
 } // namespace
+
+EventScope::EventScope() { ++EventDepth(); }
+EventScope::~EventScope() { --EventDepth(); }
+bool EventScope::Open() { return EventDepth() > 0; }
+
+void DestroyRetiredCanvases()
+{
+    if (EventScope::Open()) return;
+    try {
+        Registry dying = std::move(Retired());
+        Retired().clear();
+        dying.clear();
+    } catch (...) {
+    }
+}
 
 std::int32_t FindCanvas(std::string_view name)
 {
@@ -57,6 +97,7 @@ bool CanvasListExists() { return CanvasListSlot() != nullptr; }
 bool DeleteCanvas(std::string_view name)
 {
     try {
+        DestroyRetiredCanvases();
         const std::int32_t index = FindCanvas(name);
         if (index < 0) return false;
         auto& list = *CanvasListSlot();
@@ -66,7 +107,7 @@ bool DeleteCanvas(std::string_view name)
         // sets off finds it there.
         std::unique_ptr<TPicture> removed = std::move(list[static_cast<std::size_t>(index)]);
         list.erase(list.begin() + index);
-        removed.reset();
+        Dispose(std::move(removed));
         return true;
     } catch (...) {
         return false;
@@ -119,6 +160,7 @@ bool CreateCanvas(std::string_view name)
 
 void CloseAllCanvases()
 {
+    DestroyRetiredCanvases();
     auto& list = CanvasListSlot();
     if (!list) return;
     try {
@@ -128,6 +170,7 @@ void CloseAllCanvases()
     }
     // Emptied out of the slot before the canvases die.
     std::unique_ptr<Registry> closing = std::move(list);
+    for (auto& canvas : *closing) Dispose(std::move(canvas));
     closing.reset();
 }
 

@@ -40,4 +40,21 @@ bool CreateCanvas(std::string_view name);
 // builds a new one. Nothing happens while no registry exists.
 void CloseAllCanvases();
 
+// A canvas's event handlers run inside an EventScope. A script that deletes or re-creates
+// a canvas from inside one of its handlers (a subroutine run by a click) must not destroy
+// the window whose event is still being delivered: while any scope is open, removed
+// canvases are hidden and kept aside, and they are destroyed at the next registry call
+// made outside every event.
+class EventScope {
+public:
+    EventScope();
+    ~EventScope();
+    EventScope(const EventScope&) = delete;
+    EventScope& operator=(const EventScope&) = delete;
+    static bool Open();
+};
+
+// Destroys the canvases kept aside, unless an event is being handled. Never throws.
+void DestroyRetiredCanvases();
+
 } // namespace ix::canvas

@@ -1,4 +1,5 @@
 // The canvas window's components, their settings and the form-creation handler.
+#include "canvas/CanvasList.h"
 #include "canvas/CanvasView.h"
 #include "canvas/UnitFORM.h"
 #include "canvas/ViewProcessor.h"
@@ -33,11 +34,13 @@ void SetUpRuler(ui::Ruler& ruler, int fontHeight)
     ruler.SetMaxGripHeight(15);
 }
 
-// Runs an event handler so that nothing it throws leaves it.
+// Runs an event handler so that nothing it throws leaves it, inside an event scope (a
+// canvas removed by a script the handler runs is destroyed only after the event).
 template <typename F>
 void Guarded(F&& f) noexcept
 {
     try {
+        const EventScope scope;
         f();
     } catch (...) {
     }

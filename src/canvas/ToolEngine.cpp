@@ -89,6 +89,13 @@ void TImageForm::RefreshView()
     mainView_->Refresh();
 }
 
+void TImageForm::RefreshView(int layer, const gfx::Rect& changed)
+{
+    // Only the changed part is composed and painted again, so that a stroke keeps up
+    // with the mouse on a large picture.
+    mainView_->InvalidatePictureRect(layer, changed);
+}
+
 void TImageForm::ImageEnView1MouseDown(ui::MouseButton button, int X, int Y)
 {
     const gfx::Point at = PointerToBitmap(X, Y);
@@ -139,7 +146,7 @@ void TImageForm::ToolPress(const std::string& tool, int X, int Y, gfx::Point at)
     } else if (const auto kind = ArtBrushKindOf(tool)) {
         const gfx::Rect changed = ArtBrushPress(gesture.artStroke, *kind, SurfacePicture(), at,
                                                 ArtSettings(*this, *kind), Gradient1Source());
-        if (!changed.IsEmpty()) RefreshView();
+        if (!changed.IsEmpty()) RefreshView(MainView().Layers().CurrentIndex(), changed);
     } else if (tool == "BRUSHTRANSPARENT") {
         CreateBrush(X, Y);
     }
@@ -208,7 +215,7 @@ void TImageForm::ToolMove(const std::string& tool, int X, int Y, gfx::Point at)
     } else if (const auto kind = ArtBrushKindOf(tool)) {
         const gfx::Rect changed = ArtBrushMove(gesture.artStroke, *kind, SurfacePicture(), at,
                                                ArtSettings(*this, *kind), Gradient1Source());
-        if (!changed.IsEmpty()) RefreshView();
+        if (!changed.IsEmpty()) RefreshView(MainView().Layers().CurrentIndex(), changed);
     }
 }
 

@@ -79,7 +79,7 @@ void TImageForm::CreateBrush(int X, int Y)
     gfx::Painter alpha(brush.picture, gfx::PaintPlane::Alpha);
     alpha.pen.color = alpha.brush.color = gfx::Color::FromRgb(t, t, t);
     DrawShape(alpha, shape, side);
-    MainView().InvalidateLayers();
+    RefreshView(gesture.brushLayer, brush.picture.Bounds());
 
     // As a pointer move to the press point: reported, and stamped there since the press
     // holds the capture. (Placing it under the view's top-left corner instead would leave
@@ -119,8 +119,10 @@ void TImageForm::TransparentBrushMove(int X, int Y)
         const gfx::Size size = antiAlias ? gfx::Size{w / 2, h / 2} : gfx::Size{w, h};
         gfx::DrawPicture(target.picture, gfx::Rect::FromSize(at, size), brush.picture, options);
         gfx::MergeAlphaRect(target.picture, at, brush.picture);
+        RefreshView(gesture.brushTargetLayer, gfx::Rect::FromSize(at, {w, h}));
     }
-    RefreshView();
+    // The brush layer's new place shows by itself.
+    MainView().Invalidate();
 }
 
 void TImageForm::TransparentBrushRelease()

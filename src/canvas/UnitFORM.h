@@ -70,8 +70,10 @@ public:
     // actions set
     DrawingSurface& Surface() { return surface_; }
     gfx::Picture& SurfacePicture() { return mainView_->CurrentLayer().picture; }
-    // Shows a change of the current layer's picture at once.
+    // Shows a change of the current layer's picture at once: of all of it, or of the part
+    // `changed` (in that picture's pixels) of layer `layer`.
     void RefreshView();
+    void RefreshView(int layer, const gfx::Rect& changed);
 
     // ---- the tool engine (main view mouse handlers) and its shared operations
     void ImageEnView1MouseDown(ui::MouseButton button, int x, int y);

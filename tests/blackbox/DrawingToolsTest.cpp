@@ -362,6 +362,25 @@ TEST_F(DrawingTools, ChangingTheToolMidGestureDropsTheFinalFigure)
     EXPECT_EQ(Frame().At(15, 10), kRed) << "the next gesture works";
 }
 
+TEST_F(DrawingTools, ASubroutineMayDeleteOrRecreateTheCanvasItRunsFrom)
+{
+    ASSERT_TRUE(host.Exec(kPipette, {"R", "C", "Gone"}));
+    host.onScriptLine = [this](const std::string&) { host.Exec(2, {"R"}); };
+    Click(20, 20);
+    EXPECT_EQ(host.CanvasCountIn("R"), 1) << "kept aside, hidden, until the event is over";
+    EXPECT_EQ(ixh_window_is_visible(host.CanvasOf("R")), 0);
+    EXPECT_FALSE(host.Exec(kPen, {"R", ""}));
+    EXPECT_EQ(host.CanvasCountIn("R"), 0) << "destroyed at the next action";
+
+    ASSERT_TRUE(host.Exec(kCreate, {"R"}));
+    ASSERT_TRUE(host.Exec(kPipette, {"R", "C", "Again"}));
+    host.onScriptLine = [this](const std::string&) { host.Exec(kCreate, {"R"}); };
+    Click(20, 20);
+    host.onScriptLine = nullptr;
+    EXPECT_TRUE(host.Exec(kPen, {"R", ""})) << "the new canvas";
+    EXPECT_EQ(host.CanvasCountIn("R"), 1);
+}
+
 TEST_F(DrawingTools, ToolsCancelDrawsNothing)
 {
     ASSERT_TRUE(host.Exec(kToolsCancel, {"R"}));

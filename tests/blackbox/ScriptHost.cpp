@@ -33,7 +33,10 @@ void IX_HOSTCALL SetVar(const char* name, const char* value)
 
 void IX_HOSTCALL Script(const char* line)
 {
-    if (ScriptHost* host = Current()) host->scriptLines.emplace_back(line ? line : "");
+    if (ScriptHost* host = Current()) {
+        host->scriptLines.emplace_back(line ? line : "");
+        if (host->onScriptLine) host->onScriptLine(host->scriptLines.back());
+    }
 }
 
 IxBool IX_HOSTCALL Access(int32_t code, char** text)

@@ -12,6 +12,7 @@
 #include <ixcanvas/plugin.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -60,6 +61,10 @@ public:
         friend bool operator==(const Frame&, const Frame&) = default;
     };
     Frame Render(const std::string& rectangle) const;
+
+    // Called for every script line the plug-in runs, after it is recorded: a test's
+    // stand-in for the subroutine.
+    std::function<void(const std::string&)> onScriptLine;
 
     // Host side records.
     std::map<std::string, std::string> variables;
