@@ -34,6 +34,14 @@ void SetUpRuler(ui::Ruler& ruler, int fontHeight)
     ruler.SetMaxGripHeight(15);
 }
 
+// "TMPImageEn1" and its kin: a name and a one-digit number.
+std::string Numbered(const char* name, int n)
+{
+    std::string text(name);
+    text.push_back(static_cast<char>('0' + n));
+    return text;
+}
+
 // Runs an event handler so that nothing it throws leaves it, inside an event scope (a
 // canvas removed by a script the handler runs is destroyed only after the event).
 template <typename F>
@@ -75,7 +83,7 @@ void TImageForm::CreateComponents()
     gradient1_->SetBounds(0, 0, 123, 123);
 
     for (int n = kMiniatureCount; n >= 1; --n) {
-        ui::ImageViewHost& host = Add<ui::ImageViewHost>("TMPImageEn" + std::to_string(n));
+        ui::ImageViewHost& host = Add<ui::ImageViewHost>(Numbered("TMPImageEn", n));
         host.Hide();
         host.SetBounds(kMiniatureDesignBounds);
         host.SetCursor(ui::cursors::HandPoint);
@@ -86,10 +94,10 @@ void TImageForm::CreateComponents()
         miniatureViews_[static_cast<std::size_t>(n - 1)] = &view;
     }
     for (int n = 1; n <= kMiniatureCount; ++n) {
-        ui::Label& label = TMPImageEn(n).Add<ui::Label>("LabelMiniature" + std::to_string(n));
+        ui::Label& label = TMPImageEn(n).Add<ui::Label>(Numbered("LabelMiniature", n));
         label.SetBounds(1, 1, label.Width(), label.Height());
         label.SetTransparent(true);
-        label.SetCaption("Miniature" + std::to_string(n));
+        label.SetCaption(Numbered("Miniature", n));
         miniatureLabels_[static_cast<std::size_t>(n - 1)] = &label;
     }
 
