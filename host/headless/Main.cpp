@@ -1,0 +1,30 @@
+#include "host/HostMain.h"
+
+#include "host/Text.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace ix::host {
+
+std::string ProgramFolder()
+{
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : ScriptTextToCp1251(self.parent_path().string()).value_or(".");
+}
+
+const char* DefaultPluginName() { return "libixcanvas.so"; }
+char PathSeparator() { return '/'; }
+
+} // namespace ix::host
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) {
+        // Arguments that have no Windows-1251 form keep their bytes; they fail later.
+        args.push_back(ix::host::ScriptTextToCp1251(argv[i]).value_or(argv[i]));
+    }
+    return ix::host::HostMain(args);
+}
