@@ -108,6 +108,7 @@ private:
     void DoMessage(const Statement&, const Args&);
     void DoAbout(const Statement&, const Args&);
     // Gestures and pictures (PlayerWindows.cpp).
+    void Delivered(bool delivered, int line);
     void DoPress(const Statement&, const Args&);
     void DoMove(const Statement&, const Args&);
     void DoRelease(const Statement&, const Args&);

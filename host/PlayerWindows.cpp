@@ -16,19 +16,25 @@ constexpr std::uint32_t kHostControlMessage = 1274; // the canvas's control mess
 
 } // namespace
 
+void Player::Delivered(bool delivered, int line)
+{
+    // A disabled or hidden window takes no input, as on a real screen: no error.
+    if (!delivered) Note(line, "the mouse input reached no window");
+}
+
 void Player::DoPress(const Statement& s, const Args& a)
 {
     Object& o = FindObject(a[0], s.line);
     Point p = ReadPoint(a[1], s.line);
     MouseButton b = a.size() > 2 ? ReadButton(a[2], s.line) : MouseButton::Left;
-    if (!stage_.MouseDown(InputWindow(o), b, p.x, p.y)) throw ScriptError(s.line, "cannot press on " + ToUtf8(a[0]));
+    Delivered(stage_.MouseDown(InputWindow(o), b, p.x, p.y), s.line);
 }
 
 void Player::DoMove(const Statement& s, const Args& a)
 {
     Object& o = FindObject(a[0], s.line);
     Point p = ReadPoint(a[1], s.line);
-    if (!stage_.MouseMove(InputWindow(o), p.x, p.y)) throw ScriptError(s.line, "cannot move over " + ToUtf8(a[0]));
+    Delivered(stage_.MouseMove(InputWindow(o), p.x, p.y), s.line);
 }
 
 void Player::DoRelease(const Statement& s, const Args& a)
@@ -36,7 +42,7 @@ void Player::DoRelease(const Statement& s, const Args& a)
     Object& o = FindObject(a[0], s.line);
     Point p = ReadPoint(a[1], s.line);
     MouseButton b = a.size() > 2 ? ReadButton(a[2], s.line) : MouseButton::Left;
-    if (!stage_.MouseUp(InputWindow(o), b, p.x, p.y)) throw ScriptError(s.line, "cannot release on " + ToUtf8(a[0]));
+    Delivered(stage_.MouseUp(InputWindow(o), b, p.x, p.y), s.line);
 }
 
 void Player::DoClick(const Statement& s, const Args& a)
@@ -45,8 +51,8 @@ void Player::DoClick(const Statement& s, const Args& a)
     Point p = ReadPoint(a[1], s.line);
     MouseButton b = a.size() > 2 ? ReadButton(a[2], s.line) : MouseButton::Left;
     // The window is looked up again for the release: the press may have replaced it.
-    if (!stage_.MouseDown(InputWindow(o), b, p.x, p.y) || (!heldError_ && !stage_.MouseUp(InputWindow(o), b, p.x, p.y)))
-        throw ScriptError(s.line, "cannot click on " + ToUtf8(a[0]));
+    Delivered(stage_.MouseDown(InputWindow(o), b, p.x, p.y), s.line);
+    if (!heldError_) Delivered(stage_.MouseUp(InputWindow(o), b, p.x, p.y), s.line);
 }
 
 void Player::DoDrag(const Statement& s, const Args& a)
@@ -61,11 +67,10 @@ void Player::DoDrag(const Statement& s, const Args& a)
     if (a.size() - first < 2) throw ScriptError(s.line, "a drag needs at least two points");
     std::vector<Point> points;
     for (std::size_t i = first; i < a.size(); ++i) points.push_back(ReadPoint(a[i], s.line));
-    bool ok = stage_.MouseDown(InputWindow(o), b, points.front().x, points.front().y);
-    for (std::size_t i = 1; ok && !heldError_ && i < points.size(); ++i)
-        ok = stage_.MouseMove(InputWindow(o), points[i].x, points[i].y);
-    if (ok && !heldError_) ok = stage_.MouseUp(InputWindow(o), b, points.back().x, points.back().y);
-    if (!ok) throw ScriptError(s.line, "cannot drag on " + ToUtf8(a[0]));
+    Delivered(stage_.MouseDown(InputWindow(o), b, points.front().x, points.front().y), s.line);
+    for (std::size_t i = 1; !heldError_ && i < points.size(); ++i)
+        Delivered(stage_.MouseMove(InputWindow(o), points[i].x, points[i].y), s.line);
+    if (!heldError_) Delivered(stage_.MouseUp(InputWindow(o), b, points.back().x, points.back().y), s.line);
 }
 
 void Player::DoHostControl(const Statement& s, const Args& a)
