@@ -2,13 +2,13 @@
 #
 # Every architectural layer is a static library built from all .cpp files of its folder
 # tree (the folder of the calling CMakeLists.txt), so adding a file needs no CMake edit.
-# Platform-specific code sits in folders named `win32/` or `headless/`; only the one that
-# matches the target is compiled.
+# Platform-specific code sits in folders named `win32/` (Windows only), `headless/` or
+# `linux/` (Linux only: the headless backend, the system codec libraries).
 function(ix_layer name)
   cmake_parse_arguments(L "" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   if(WIN32)
-    list(FILTER sources EXCLUDE REGEX "/headless/")
+    list(FILTER sources EXCLUDE REGEX "/(headless|linux)/")
   else()
     list(FILTER sources EXCLUDE REGEX "/win32/")
   endif()

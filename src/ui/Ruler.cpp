@@ -63,9 +63,13 @@ void Ruler::Paint(PaintContext& ctx)
         const double firstIndex = std::ceil(viewPosition_ / frequency);
         const double lastIndex = std::floor((viewPosition_ + length / dotsPerUnit_) / frequency);
         if (!std::isfinite(firstIndex) || !std::isfinite(lastIndex) || lastIndex - firstIndex > length) return;
-        for (double k = firstIndex; k <= lastIndex; k += 1.0) {
-            const double unit = k * frequency;
-            each(unit, static_cast<int>(std::floor(PixelOf(unit))));
+        // Count with an integer: near huge positions k + 1 == k in doubles.
+        const long long count = static_cast<long long>(lastIndex - firstIndex);
+        for (long long i = 0; i <= count; ++i) {
+            const double unit = (firstIndex + static_cast<double>(i)) * frequency;
+            const double px = std::floor(PixelOf(unit));
+            if (px < -1 || px > length) continue;
+            each(unit, static_cast<int>(px));
         }
     };
 

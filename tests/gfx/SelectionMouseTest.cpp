@@ -235,3 +235,22 @@ TEST_F(WandFixture, DefaultToleranceAndClickOutside)
     view.MouseDown(MouseButton::Left, {50, 50}); // outside the picture
     EXPECT_FALSE(view.HasSelection());
 }
+
+TEST_F(MouseFixture, OneBitMaskStaysBinary)
+{
+    view.SetSelectionMaskDepth(1);
+    view.SetSelectionIntensity(90);
+    view.Select({10, 10, 40, 40});
+    EXPECT_EQ(view.SelectionMask().At({20, 20}), 255);
+    view.FeatherSelection(8);
+    for (int x = 0; x < 50; ++x) {
+        const int v = view.SelectionMask().At({x, 25});
+        EXPECT_TRUE(v == 0 || v == 255) << x;
+    }
+    EXPECT_EQ(view.SelectionMask().At({11, 11}), 0); // the corners are rounded off
+    EXPECT_EQ(view.SelectionMask().At({25, 25}), 255);
+    view.SetSelectionMaskDepth(8);
+    view.FeatherSelection(8);
+    EXPECT_GT(view.SelectionMask().At({10, 25}), 0);
+    EXPECT_LT(view.SelectionMask().At({10, 25}), 255);
+}

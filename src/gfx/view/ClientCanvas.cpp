@@ -98,8 +98,10 @@ void ClientCanvas::Polyline(std::span<const Point> points, bool closed, const Da
 void ClientCanvas::EllipseOutline(const Rect& requested, const Dash& dash)
 {
     const Rect box = requested.Normalized();
-    const double cx = (box.left + box.right - 1) / 2.0, cy = (box.top + box.bottom - 1) / 2.0;
-    const double rx = (box.Width() - 1) / 2.0, ry = (box.Height() - 1) / 2.0;
+    const double cx = (static_cast<double>(box.left) + box.right - 1) / 2.0;
+    const double cy = (static_cast<double>(box.top) + box.bottom - 1) / 2.0;
+    const double rx = (static_cast<double>(box.right) - box.left - 1) / 2.0;
+    const double ry = (static_cast<double>(box.bottom) - box.top - 1) / 2.0;
     const double perimeter = 2 * std::numbers::pi * std::max(rx, ry);
     const int steps = static_cast<int>(std::clamp(perimeter, 16.0, 4096.0));
     std::vector<Point> points;

@@ -276,7 +276,8 @@ void ImageView::SetSelectionIntensity(int value)
 {
     intensity_ = static_cast<std::uint8_t>(value & 0xFF);
     if (!selection_.IsEmpty()) {
-        selection_.SetIntensity(intensity_);
+        // A 1-bit mask knows only selected (255) and not selected.
+        selection_.SetIntensity(maskDepth_ == 1 && intensity_ ? 255 : intensity_);
         OverlayChanged();
     }
 }
@@ -307,6 +308,8 @@ void ImageView::FeatherSelection(double radius)
 {
     if (selection_.IsEmpty()) return;
     selection_.Feather(radius);
+    // With a 1-bit mask feathering can only round the shape: keep what is at least half selected.
+    if (maskDepth_ == 1) selection_.Threshold(128);
     OverlayChanged();
 }
 
@@ -389,8 +392,8 @@ void ImageView::Paint(Surface& target, const Rect& dest, const Rect& clip)
     } catch (const std::exception&) {
         // A picture too large to compose shows as the bare background rather than failing
         // the host's paint.
-        const Rect rect = clip.Intersected(Rect::FromSize(client_)).Intersected(Rect::FromSize(dest.GetSize()));
-        target.FillRect(rect.Translated(dest.TopLeft()), ToArgb(backgroundColor_));
+        const Rect client = Rect::FromSize(dest.TopLeft(), client_);
+        target.FillRect(clip.Intersected(dest).Intersected(client), ToArgb(backgroundColor_));
     }
 }
 

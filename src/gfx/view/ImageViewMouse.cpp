@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace ix::gfx {
@@ -17,6 +18,16 @@ namespace {
 constexpr int kCloseDistance = 4;
 
 int GripSide(const GripStyle& g) { return std::clamp(g.size, 1, 64); }
+
+// A pointer movement in picture pixels; bounded, so that a drag at a tiny zoom cannot
+// throw a layer to coordinates its rectangle could not hold.
+int PictureDelta(int from, int to, double factor)
+{
+    const double d = (static_cast<double>(to) - from) / factor;
+    return static_cast<int>(std::lround(std::clamp(d, -double(1 << 24), double(1 << 24))));
+}
+
+int Middle(int a, int b) { return static_cast<int>((static_cast<std::int64_t>(a) + b) / 2); }
 
 } // namespace
 
@@ -34,8 +45,8 @@ std::vector<Rect> ImageView::LayerGripRects(int layer) const
 {
     const Rect r = LayerScreenRect(layer);
     const int s = GripSide(grips_);
-    const int mx = (r.left + r.right) / 2;
-    const int my = (r.top + r.bottom) / 2;
+    const int mx = Middle(r.left, r.right);
+    const int my = Middle(r.top, r.bottom);
     const Point centres[8] = {{r.left, r.top},    {mx, r.top},         {r.right, r.top}, {r.right, my},
                               {r.right, r.bottom}, {mx, r.bottom}, {r.left, r.bottom}, {r.left, my}};
     std::vector<Rect> grips;
@@ -229,17 +240,15 @@ void ImageView::FinishBand(bool close)
 void ImageView::MoveLayerGesture(Point client)
 {
     Layer& l = layers_.At(gestureLayer_);
-    const double f = Factor();
-    l.posX = pressRect_.left + static_cast<int>(std::lround((client.x - pressClient_.x) / f));
-    l.posY = pressRect_.top + static_cast<int>(std::lround((client.y - pressClient_.y) / f));
+    l.posX = std::clamp(pressRect_.left + PictureDelta(pressClient_.x, client.x, Factor()), -(1 << 24), 1 << 24);
+    l.posY = std::clamp(pressRect_.top + PictureDelta(pressClient_.y, client.y, Factor()), -(1 << 24), 1 << 24);
 }
 
 void ImageView::ResizeLayerGesture(Point client)
 {
     Layer& l = layers_.At(gestureLayer_);
-    const double f = Factor();
-    const int dx = static_cast<int>(std::lround((client.x - pressClient_.x) / f));
-    const int dy = static_cast<int>(std::lround((client.y - pressClient_.y) / f));
+    const int dx = PictureDelta(pressClient_.x, client.x, Factor());
+    const int dy = PictureDelta(pressClient_.y, client.y, Factor());
     Rect r = pressRect_;
     // Grips 0..7 clockwise from the top-left corner; which edges each one drags.
     const bool left = gestureGrip_ == 0 || gestureGrip_ == 6 || gestureGrip_ == 7;
@@ -261,8 +270,8 @@ void ImageView::RotateLayerGesture(Point client)
 {
     Layer& l = layers_.At(gestureLayer_);
     const Rect r = LayerScreenRect(gestureLayer_);
-    const double cx = (r.left + r.right) / 2.0;
-    const double cy = (r.top + r.bottom) / 2.0;
+    const double cx = (static_cast<double>(r.left) + r.right) / 2.0;
+    const double cy = (static_cast<double>(r.top) + r.bottom) / 2.0;
     const double a0 = std::atan2(pressClient_.y - cy, pressClient_.x - cx);
     const double a1 = std::atan2(client.y - cy, client.x - cx);
     // The screen's y axis points down, so a counter-clockwise turn lowers the angle.

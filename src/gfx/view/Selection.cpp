@@ -107,10 +107,11 @@ void Selection::SelectEllipse(Size picture, const Rect& box, std::uint8_t value)
         Clear();
         return;
     }
-    const double cx = (shape.left + shape.right) / 2.0;
-    const double cy = (shape.top + shape.bottom) / 2.0;
-    const double rx = shape.Width() / 2.0;
-    const double ry = shape.Height() / 2.0;
+    // In doubles: the sums of far-off corners need not fit an int.
+    const double cx = (static_cast<double>(shape.left) + shape.right) / 2.0;
+    const double cy = (static_cast<double>(shape.top) + shape.bottom) / 2.0;
+    const double rx = (static_cast<double>(shape.right) - shape.left) / 2.0;
+    const double ry = (static_cast<double>(shape.bottom) - shape.top) / 2.0;
     for (int y = rect.top; y < rect.bottom; ++y) {
         const double dy = (y + 0.5 - cy) / ry;
         const double reach = 1.0 - dy * dy;
@@ -147,7 +148,8 @@ void Selection::SelectPolygon(Size picture, std::span<const Point> corners, std:
             const Point b = corners[(i + 1) % n];
             // Half-open in y, so a vertex shared by two edges counts once.
             if ((a.y <= yc) == (b.y <= yc)) continue;
-            crossings.push_back(a.x + (yc - a.y) * (b.x - a.x) / static_cast<double>(b.y - a.y));
+            const double ax = a.x, ay = a.y, bx = b.x, by = b.y; // differences may not fit an int
+            crossings.push_back(ax + (yc - ay) * (bx - ax) / (by - ay));
         }
         std::sort(crossings.begin(), crossings.end());
         std::uint8_t* row = mask_.data() + static_cast<std::size_t>(y) * size_.width;
@@ -202,6 +204,16 @@ void Selection::Feather(double radius)
         for (int x = area.left; x < area.right; ++x)
             BoxBlurLine(mask_.data() + static_cast<std::size_t>(area.top) * size_.width + x, area.Height(), size_.width,
                         r, scratch);
+    }
+    UpdateBox();
+}
+
+void Selection::Threshold(std::uint8_t level)
+{
+    if (IsEmpty()) return;
+    for (int y = box_.top; y < box_.bottom; ++y) {
+        std::uint8_t* row = mask_.data() + static_cast<std::size_t>(y) * size_.width;
+        for (int x = box_.left; x < box_.right; ++x) row[x] = row[x] >= level ? 255 : 0;
     }
     UpdateBox();
 }

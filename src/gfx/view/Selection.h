@@ -59,6 +59,8 @@ public:
     // Softens the edge: the mask is blurred with a support growing with the radius, so
     // values fall off over about `radius` pixels on both sides of the old edge.
     void Feather(double radius);
+    // Values of at least `level` become 255, the others 0 (a 1-bit mask's view of a soft one).
+    void Threshold(std::uint8_t level);
     // Drops a selection made for another picture size (the picture was replaced).
     void MatchPicture(Size picture);
 

@@ -72,7 +72,7 @@ void ViewRenderer::Paint(const ImageView& view, Surface& target, const Rect& des
     UpdateClientCache(view, changed);
 
     const Size client = view.ClientSize();
-    const Rect visible = clip.Intersected(Rect::FromSize(client)).Intersected(Rect::FromSize(dest.GetSize()));
+    const Rect visible = clip.Intersected(dest).Translated(Point{} - dest.TopLeft()).Intersected(Rect::FromSize(client));
     ClientCanvas canvas(target, dest.TopLeft(), visible);
     const Rect rect = canvas.Clip();
     for (int y = rect.top; y < rect.bottom; ++y)
@@ -123,8 +123,8 @@ void ViewRenderer::DrawLayerFrames(const ImageView& view, ClientCanvas& canvas) 
             continue;
         }
         const double t = l.rotation * std::numbers::pi / 180.0;
-        const double cx = (r.left + r.right) / 2.0, cy = (r.top + r.bottom) / 2.0;
-        const double hx = r.Width() / 2.0, hy = r.Height() / 2.0;
+        const double cx = (static_cast<double>(r.left) + r.right) / 2.0, cy = (static_cast<double>(r.top) + r.bottom) / 2.0;
+        const double hx = (static_cast<double>(r.right) - r.left) / 2.0, hy = (static_cast<double>(r.bottom) - r.top) / 2.0;
         const double corners[4][2] = {{-hx, -hy}, {hx, -hy}, {hx, hy}, {-hx, hy}};
         std::vector<Point> poly;
         for (const auto& c : corners)
@@ -138,7 +138,7 @@ void ViewRenderer::DrawLayerFrames(const ImageView& view, ClientCanvas& canvas) 
     for (std::size_t g = 0; g < grips.size(); ++g) {
         if (!(mi & miResizeLayers) && g % 2 == 1) continue;
         const Rect& r = grips[g];
-        canvas.Grip({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, view.Grips());
+        canvas.Grip({r.left + r.Width() / 2, r.top + r.Height() / 2}, view.Grips());
     }
 }
 
@@ -206,7 +206,8 @@ void ViewRenderer::DrawSelection(const ImageView& view, ClientCanvas& canvas)
     const Rect box = view.SelectionMask().Box();
     const Point a = view.PictureToScreen(box.TopLeft());
     const Point b = view.PictureToScreen({box.right, box.bottom});
-    const int mx = (a.x + b.x) / 2, my = (a.y + b.y) / 2;
+    const int mx = static_cast<int>((static_cast<std::int64_t>(a.x) + b.x) / 2);
+    const int my = static_cast<int>((static_cast<std::int64_t>(a.y) + b.y) / 2);
     const GripStyle& style = view.Grips();
     for (Point c : {Point{a.x, a.y}, Point{b.x - 1, a.y}, Point{b.x - 1, b.y - 1}, Point{a.x, b.y - 1}}) canvas.Grip(c, style);
     if (style.extended)

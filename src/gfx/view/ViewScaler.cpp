@@ -84,7 +84,8 @@ void Reduce(const LayerComposer& composer, Point origin, double f, const Rect& r
     const Rect area = composer.Area();
     const int n = rect.Width();
     const double inv = 1.0 / f;
-    const int step = std::max(1, static_cast<int>(inv / 128));
+    // At extreme reductions only a grid of about 128 samples per box side is read.
+    const std::int64_t step = static_cast<std::int64_t>(std::clamp(inv / 128, 1.0, 1e9));
     struct Column {
         int from, to;   // clipped sample range inside the area, relative to area.left
         int samples;    // sample count of the whole box
@@ -93,7 +94,7 @@ void Reduce(const LayerComposer& composer, Point origin, double f, const Rect& r
     for (int i = 0; i < n; ++i) {
         const std::int64_t s0 = FloorDiv((rect.left + i - origin.x) * inv);
         const std::int64_t s1 = std::max(s0 + 1, FloorDiv((rect.left + i + 1 - origin.x) * inv));
-        Column c{0, 0, static_cast<int>((s1 - s0 + step - 1) / step)};
+        Column c{0, 0, static_cast<int>(std::min<std::int64_t>(1 << 20, (s1 - s0 + step - 1) / step))};
         // First sample at or after the area's left edge on the step grid from s0.
         std::int64_t a = s0;
         if (a < area.left) a += (area.left - a + step - 1) / step * step;
@@ -111,7 +112,7 @@ void Reduce(const LayerComposer& composer, Point origin, double f, const Rect& r
         const std::uint32_t* back = t.backdrop + static_cast<std::size_t>(y) * t.client.width + rect.left;
         const std::int64_t s0 = FloorDiv((y - origin.y) * inv);
         const std::int64_t s1 = std::max(s0 + 1, FloorDiv((y + 1 - origin.y) * inv));
-        const int rows = static_cast<int>((s1 - s0 + step - 1) / step);
+        const int rows = static_cast<int>(std::min<std::int64_t>(1 << 20, (s1 - s0 + step - 1) / step));
         std::int64_t r0 = s0;
         if (r0 < area.top) r0 += (area.top - r0 + step - 1) / step * step;
         const std::int64_t r1 = std::min<std::int64_t>(s1, area.bottom);
@@ -128,7 +129,7 @@ void Reduce(const LayerComposer& composer, Point origin, double f, const Rect& r
             for (int i = 0; i < n; ++i) {
                 const Column c = cols[static_cast<std::size_t>(i)];
                 std::uint32_t b = 0, g = 0, r = 0, a = 0;
-                for (int sx = c.from; sx < c.to; sx += step) {
+                for (std::int64_t sx = c.from; sx < c.to; sx += step) {
                     const std::uint32_t p = src[sx];
                     b += p & 0xFF;
                     g += p >> 8 & 0xFF;

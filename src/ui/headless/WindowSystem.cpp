@@ -259,16 +259,23 @@ WindowHandle WindowSystem::InputTarget(WindowHandle w, gfx::Point p, gfx::Point&
     return w;
 }
 
+WindowHandle WindowSystem::Receiver(WindowHandle w, gfx::Point p, gfx::Point& local) const
+{
+    if (capture_ && Exists(capture_)) {
+        local = p + ScreenOrigin(w) - ScreenOrigin(capture_);
+        return capture_;
+    }
+    return InputTarget(w, p, local);
+}
+
 bool WindowSystem::MouseDown(WindowHandle w, MouseButton b, gfx::Point p)
 {
+    if (!Exists(w)) return false;
+    const bool captured = capture_ && Exists(capture_);
     gfx::Point local;
-    WindowHandle target = 0;
-    if (capture_ && Exists(capture_) && Exists(w)) {
-        target = capture_;
-        local = p + ScreenOrigin(w) - ScreenOrigin(capture_);
-    } else {
-        target = InputTarget(w, p, local);
-        if (!target) return false;
+    const WindowHandle target = Receiver(w, p, local);
+    if (!target) return false;
+    if (!captured) {
         capture_ = target;
         captureButtons_ = 0;
     }
@@ -281,13 +288,7 @@ bool WindowSystem::MouseMove(WindowHandle w, gfx::Point p)
 {
     if (!Exists(w)) return false;
     gfx::Point local;
-    WindowHandle target = 0;
-    if (capture_ && Exists(capture_)) {
-        target = capture_;
-        local = p + ScreenOrigin(w) - ScreenOrigin(capture_);
-    } else {
-        target = InputTarget(w, p, local);
-    }
+    const WindowHandle target = Receiver(w, p, local);
     if (!target) return false;
     if (WindowClient* c = Find(target)->client) c->ClientMouseMove(local);
     return true;
@@ -297,16 +298,12 @@ bool WindowSystem::MouseUp(WindowHandle w, MouseButton b, gfx::Point p)
 {
     if (!Exists(w)) return false;
     gfx::Point local;
-    WindowHandle target = 0;
-    if (capture_ && Exists(capture_)) {
-        target = capture_;
-        local = p + ScreenOrigin(w) - ScreenOrigin(capture_);
+    const WindowHandle target = Receiver(w, p, local);
+    if (!target) return false;
+    if (target == capture_) {
         captureButtons_ &= ~Bit(b);
         if (captureButtons_ == 0) capture_ = 0;
-    } else {
-        target = InputTarget(w, p, local);
     }
-    if (!target) return false;
     if (WindowClient* c = Find(target)->client) c->ClientMouseUp(b, local);
     return true;
 }

@@ -104,6 +104,8 @@ private:
     // The window that receives input at p (client coordinates of w) and p in its client
     // coordinates; 0 when nothing does.
     WindowHandle InputTarget(WindowHandle w, gfx::Point p, gfx::Point& local) const;
+    // The capturing window while there is one, else the input target.
+    WindowHandle Receiver(WindowHandle w, gfx::Point p, gfx::Point& local) const;
     bool Reachable(WindowHandle w) const;
     void PaintWindow(WindowHandle w, gfx::Surface& s, gfx::Point origin, const gfx::Rect& clip);
 
