@@ -114,6 +114,7 @@ private:
     void DoRelease(const Statement&, const Args&);
     void DoClick(const Statement&, const Args&);
     void DoDrag(const Statement&, const Args&);
+    void DoStroke(const Statement&, const Args&);
     void DoHostControl(const Statement&, const Args&);
     void DoPaint(const Statement&, const Args&);
     void DoSnapshot(const Statement&, const Args&);

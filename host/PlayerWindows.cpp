@@ -7,6 +7,7 @@
 #include "host/Words.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 
 namespace ix::host {
@@ -71,6 +72,29 @@ void Player::DoDrag(const Statement& s, const Args& a)
     for (std::size_t i = 1; !heldError_ && i < points.size(); ++i)
         Delivered(stage_.MouseMove(InputWindow(o), points[i].x, points[i].y), s.line);
     if (!heldError_) Delivered(stage_.MouseUp(InputWindow(o), b, points.back().x, points.back().y), s.line);
+}
+
+void Player::DoStroke(const Statement& s, const Args& a)
+{
+    // As a hand moves a mouse: a move every few pixels along each segment.
+    constexpr int kStep = 3;
+    Args path(a.begin(), a.begin() + 1);
+    std::size_t first = IsButtonWord(a[1]) ? 2 : 1;
+    path.insert(path.end(), a.begin() + 1, a.begin() + static_cast<std::ptrdiff_t>(first));
+    if (a.size() - first < 2) throw ScriptError(s.line, "a stroke needs at least two points");
+    Point from = ReadPoint(a[first], s.line);
+    path.push_back(a[first]);
+    for (std::size_t i = first + 1; i < a.size(); ++i) {
+        Point to = ReadPoint(a[i], s.line);
+        int steps = std::max(1, std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / kStep);
+        for (int k = 1; k <= steps; ++k) {
+            int x = from.x + static_cast<int>(static_cast<long long>(to.x - from.x) * k / steps);
+            int y = from.y + static_cast<int>(static_cast<long long>(to.y - from.y) * k / steps);
+            path.push_back(std::to_string(x) + "," + std::to_string(y));
+        }
+        from = to;
+    }
+    DoDrag(s, path);
 }
 
 void Player::DoHostControl(const Statement& s, const Args& a)
