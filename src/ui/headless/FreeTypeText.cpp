@@ -1,7 +1,7 @@
 #include "ui/headless/FreeTypeText.h"
 
 #include "ui/headless/FontMap.h"
-#include "ui/text/Cp1251.h"
+#include "gfx/Cp1251.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -82,7 +82,8 @@ TextMetrics FreeTypeText::Measure(const Font& font, std::string_view text)
         m.width = static_cast<int>(text.size()) * height * 3 / 5;
         return m;
     }
-    for (char32_t c : Cp1251ToUtf32(text)) {
+    for (const char byte : text) {
+        const char32_t c = gfx::Cp1251ToCodePoint(static_cast<unsigned char>(byte));
         if (FT_Load_Char(face, c, FT_LOAD_DEFAULT) != 0) continue;
         m.width += static_cast<int>((face->glyph->advance.x + 32) >> 6);
     }
@@ -101,7 +102,8 @@ void FreeTypeText::Draw(gfx::Surface& surface, const gfx::Rect& requested, gfx::
     const unsigned cr = font.color.R(), cg = font.color.G(), cb = font.color.B();
     const int baseline = topLeft.y + line.ascent;
     int penX = topLeft.x;
-    for (char32_t c : Cp1251ToUtf32(text)) {
+    for (const char byte : text) {
+        const char32_t c = gfx::Cp1251ToCodePoint(static_cast<unsigned char>(byte));
         if (penX > clip.right) break;
         if (FT_Load_Char(face, c, FT_LOAD_RENDER) != 0) continue;
         const FT_GlyphSlot g = face->glyph;
