@@ -1,6 +1,6 @@
 #include "ui/win32/WideText.h"
 
-#include "ui/text/Cp1251.h"
+#include "gfx/Cp1251.h"
 
 namespace ix::ui::win32 {
 
@@ -8,7 +8,7 @@ std::wstring WideFromCp1251(std::string_view text)
 {
     std::wstring out;
     out.reserve(text.size());
-    for (const char c : text) out.push_back(static_cast<wchar_t>(Cp1251ToCodePoint(static_cast<unsigned char>(c))));
+    for (const char c : text) out.push_back(static_cast<wchar_t>(gfx::Cp1251ToCodePoint(static_cast<unsigned char>(c))));
     return out;
 }
 
@@ -18,7 +18,9 @@ std::string Cp1251FromWide(std::wstring_view text)
     out.reserve(text.size());
     for (const wchar_t w : text) {
         const auto unit = static_cast<char32_t>(static_cast<unsigned short>(w));
-        out.push_back(unit >= 0xD800 && unit <= 0xDFFF ? '?' : CodePointToCp1251(unit));
+        out.push_back(unit >= 0xD800 && unit <= 0xDFFF
+                          ? '?'
+                          : static_cast<char>(gfx::CodePointToCp1251(unit).value_or('?')));
     }
     return out;
 }
