@@ -89,6 +89,16 @@ HWND ButtonCaptioned(HWND dialog, const wchar_t* caption) {
   return nullptr;
 }
 
+// A native control by the component name it carries in the "ixName" property.
+HWND Named(HWND dialog, const wchar_t* name) {
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(c, L"ixName")));
+    wchar_t text[64] = {};
+    if (atom && GlobalGetAtomNameW(atom, text, 64) && std::wstring(text) == name) return c;
+  }
+  return nullptr;
+}
+
 std::wstring TextOf(HWND h) {
   wchar_t text[256] = {};
   GetWindowTextW(h, text, 256);
@@ -212,28 +222,31 @@ IX_CASE(ToolkitModalFormDrivenToCancel) {
 IX_CASE(ToolkitModalFormCarriesHandlerChangesToTheNativeControls) {
   ixwin::HostPage page(50, 50);
   ParameterForm f;
-  auto& picker = f.form.Add<ui::Button>("Kn1");
-  picker.SetCaption("...");
+  auto& picker = f.form.Add<ui::SpeedButton>("Kn1ixTest");
   picker.SetBounds(220, 30, 26, 24);
   picker.onClick = [&](ui::Control&) {
     f.edit->SetText("Rectangle2");  // what an object picker does with the host's answer
     f.spin->SetVisible(false);
   };
   std::wstring afterPick;
-  bool spinHidden = false;
+  bool spinHidden = false, named = false;
   ixwin::TimerDriver driver([&] {
     HWND dialog = ixwin::FindThreadWindow(ui::win32::ModalDialogClassName());
     if (!dialog) return false;
     HWND spin = NativeAt(dialog, L"Edit", *f.spin);
-    SendMessageW(ButtonCaptioned(dialog, L"..."), BM_CLICK, 0, 0);
-    afterPick = TextOf(NativeAt(dialog, L"Edit", *f.edit));
+    named = Named(dialog, L"LEdit1") == NativeAt(dialog, L"Edit", *f.edit) && Named(dialog, L"SpinEdit1") == spin &&
+            Named(dialog, L"ComboBox1") == NativeAt(dialog, L"ComboBox", *f.combo);
+    SendMessageW(Named(dialog, L"Kn1ixTest"), BM_CLICK, 0, 0);  // the picker, a speed button
+    afterPick = TextOf(Named(dialog, L"LEdit1"));
     spinHidden = spin && !IsWindowVisible(spin);
     SendMessageW(ButtonCaptioned(dialog, L"Cancel"), BM_CLICK, 0, 0);
     return true;
   });
   IX_CHECK(f.form.ShowModal() == ui::ModalResult::Cancel);
+  IX_CHECK(named);
   IX_CHECK(afterPick == L"Rectangle2");
   IX_CHECK(spinHidden);
+  IX_CHECK_EQ(GlobalFindAtomW(L"Kn1ixTest"), 0);  // the names went with the dialog
 }
 
 IX_CASE(ToolkitColorDialogReturnsThePickedColour) {
@@ -320,4 +333,50 @@ IX_CASE(ToolkitFileDialogsReturnNameAndFilterIndex) {
     IX_CHECK(!ui::ThePlatform().ChooseFile(open).has_value());
   }
   DeleteFileW(existing.c_str());
+}
+
+IX_CASE(ToolkitModalFormPickerRunsTheColourDialogOnTopOfIt) {
+  ixwin::HostPage page(50, 50);
+  ParameterForm f;
+  auto& picker = f.form.Add<ui::SpeedButton>("SpeedButton1");
+  picker.SetBounds(220, 30, 26, 24);
+  picker.onClick = [&](ui::Control&) {
+    if (auto c = ui::ThePlatform().ChooseColor({gfx::colors::Black}))
+      f.edit->SetText(std::to_string(c->R()) + "," + std::to_string(c->G()) + "," + std::to_string(c->B()));
+  };
+  int stage = 0;
+  HWND colourOwner = nullptr, dialogSeen = nullptr;
+  bool dialogDisabledMeanwhile = false;
+  std::wstring afterPick;
+  ixwin::TimerDriver driver([&] {
+    HWND dialog = ixwin::FindThreadWindow(ui::win32::ModalDialogClassName());
+    if (!dialog) return false;
+    dialogSeen = dialog;
+    if (stage == 0) {  // press the picker; its colour dialog runs once the tick is over
+      PostMessageW(Named(dialog, L"SpeedButton1"), BM_CLICK, 0, 0);
+      stage = 1;
+      return false;
+    }
+    if (stage == 1) {
+      HWND colours = ixwin::FindThreadWindow(L"#32770");
+      if (!colours) return false;
+      colourOwner = GetWindow(colours, GW_OWNER);
+      dialogDisabledMeanwhile = !IsWindowEnabled(dialog);
+      SetDlgItemInt(colours, 706, 0, FALSE);
+      SetDlgItemInt(colours, 707, 0, FALSE);
+      SetDlgItemInt(colours, 708, 255, FALSE);
+      PostMessageW(colours, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      stage = 2;
+      return false;
+    }
+    if (ixwin::FindThreadWindow(L"#32770")) return false;
+    afterPick = TextOf(Named(dialog, L"LEdit1"));
+    SendMessageW(ButtonCaptioned(dialog, L"OK"), BM_CLICK, 0, 0);
+    return true;
+  });
+  IX_CHECK(f.form.ShowModal() == ui::ModalResult::Ok);
+  IX_CHECK(colourOwner != nullptr && colourOwner == dialogSeen);
+  IX_CHECK(dialogDisabledMeanwhile);
+  IX_CHECK(afterPick == L"0,0,255");
+  IX_CHECK_EQ(f.edit->Text(), std::string("0,0,255"));
 }
