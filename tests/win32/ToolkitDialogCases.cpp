@@ -334,3 +334,49 @@ IX_CASE(ToolkitFileDialogsReturnNameAndFilterIndex) {
   }
   DeleteFileW(existing.c_str());
 }
+
+IX_CASE(ToolkitModalFormPickerRunsTheColourDialogOnTopOfIt) {
+  ixwin::HostPage page(50, 50);
+  ParameterForm f;
+  auto& picker = f.form.Add<ui::SpeedButton>("SpeedButton1");
+  picker.SetBounds(220, 30, 26, 24);
+  picker.onClick = [&](ui::Control&) {
+    if (auto c = ui::ThePlatform().ChooseColor({gfx::colors::Black}))
+      f.edit->SetText(std::to_string(c->R()) + "," + std::to_string(c->G()) + "," + std::to_string(c->B()));
+  };
+  int stage = 0;
+  HWND colourOwner = nullptr, dialogSeen = nullptr;
+  bool dialogDisabledMeanwhile = false;
+  std::wstring afterPick;
+  ixwin::TimerDriver driver([&] {
+    HWND dialog = ixwin::FindThreadWindow(ui::win32::ModalDialogClassName());
+    if (!dialog) return false;
+    dialogSeen = dialog;
+    if (stage == 0) {  // press the picker; its colour dialog runs once the tick is over
+      PostMessageW(Named(dialog, L"SpeedButton1"), BM_CLICK, 0, 0);
+      stage = 1;
+      return false;
+    }
+    if (stage == 1) {
+      HWND colours = ixwin::FindThreadWindow(L"#32770");
+      if (!colours) return false;
+      colourOwner = GetWindow(colours, GW_OWNER);
+      dialogDisabledMeanwhile = !IsWindowEnabled(dialog);
+      SetDlgItemInt(colours, 706, 0, FALSE);
+      SetDlgItemInt(colours, 707, 0, FALSE);
+      SetDlgItemInt(colours, 708, 255, FALSE);
+      PostMessageW(colours, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      stage = 2;
+      return false;
+    }
+    if (ixwin::FindThreadWindow(L"#32770")) return false;
+    afterPick = TextOf(Named(dialog, L"LEdit1"));
+    SendMessageW(ButtonCaptioned(dialog, L"OK"), BM_CLICK, 0, 0);
+    return true;
+  });
+  IX_CHECK(f.form.ShowModal() == ui::ModalResult::Ok);
+  IX_CHECK(colourOwner != nullptr && colourOwner == dialogSeen);
+  IX_CHECK(dialogDisabledMeanwhile);
+  IX_CHECK(afterPick == L"0,0,255");
+  IX_CHECK_EQ(f.edit->Text(), std::string("0,0,255"));
+}
