@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "ui/Button.h"
@@ -98,6 +99,17 @@ HWND Named(HWND dialog, const wchar_t* name) {
     if (atom && GlobalGetAtomNameW(atom, text, 64) && std::wstring(text) == name) return c;
   }
   return nullptr;
+}
+
+// A file dialog driver step: types the name and confirms.
+std::function<bool()> TypeFileName(const std::wstring& name) {
+  return [name] {
+    HWND dialog = ixwin::FindThreadWindow(L"#32770");
+    if (!dialog) return false;
+    SetDlgItemTextW(dialog, 1148, name.c_str());
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return true;
+  };
 }
 
 std::wstring TextOf(HWND h) {
@@ -310,13 +322,7 @@ IX_CASE(ToolkitFileDialogsReturnNameAndFilterIndex) {
   open.filter = "All (*.jpg;*.png)|*.jpg;*.png|Bitmaps (*.bmp)|*.bmp";
   open.filterIndex = 1;
   {
-    ixwin::TimerDriver driver([&] {
-      HWND dialog = ixwin::FindThreadWindow(L"#32770");
-      if (!dialog) return false;
-      SetDlgItemTextW(dialog, 1148, existing.c_str());
-      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-      return true;
-    });
+    ixwin::TimerDriver driver(TypeFileName(existing));
     const auto r = ui::ThePlatform().ChooseFile(open);
     IX_CHECK(r.has_value());
     if (r) {
@@ -339,13 +345,7 @@ IX_CASE(ToolkitFileDialogsReturnNameAndFilterIndex) {
   const std::wstring foreign = std::wstring(temp) + L"ixtest_\u56FE.png";
   CloseHandle(CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   {
-    ixwin::TimerDriver driver([&] {
-      HWND dialog = ixwin::FindThreadWindow(L"#32770");
-      if (!dialog) return false;
-      SetDlgItemTextW(dialog, 1148, foreign.c_str());
-      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-      return true;
-    });
+    ixwin::TimerDriver driver(TypeFileName(foreign));
     // Wine makes short names for every long one (a Windows volume without them would give
     // nothing: the choice then counts as cancelled).
     const auto r = ui::ThePlatform().ChooseFile(open);
