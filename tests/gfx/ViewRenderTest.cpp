@@ -28,6 +28,20 @@ struct RenderFixture : ::testing::Test {
         view.Paint(s, Rect::FromSize(view.ClientSize()));
         return s;
     }
+    // What a new view with the same layers and placement paints: nothing cached.
+    Surface FreshRender() const
+    {
+        ImageView fresh;
+        fresh.Layers() = view.Layers();
+        fresh.SetCentered(false);
+        fresh.SetClientSize(view.ClientSize());
+        fresh.SetBackgroundColor(kBack);
+        fresh.SetZoom(view.Zoom());
+        fresh.SetViewXY(view.ViewX(), view.ViewY());
+        Surface s(fresh.ClientSize());
+        fresh.Paint(s, Rect::FromSize(fresh.ClientSize()));
+        return s;
+    }
     static Color At(const Surface& s, int x, int y) { return FromArgb(s.At({x, y})); }
 };
 
@@ -287,16 +301,7 @@ TEST_F(RenderFixture, ChangedRectangleRendersLikeAFreshView)
         const Rect dirty = view.TakeDirtyRect();
         Surface updated = Render();
 
-        ImageView fresh;
-        fresh.Layers() = view.Layers();
-        fresh.SetCentered(false);
-        fresh.SetClientSize(view.ClientSize());
-        fresh.SetBackgroundColor(kBack);
-        fresh.SetZoom(zoom);
-        fresh.SetViewXY(3, 2);
-        Surface expected(fresh.ClientSize());
-        fresh.Paint(expected, Rect::FromSize(fresh.ClientSize()));
-        EXPECT_EQ(updated.Pixels(), expected.Pixels()) << "zoom " << zoom;
+        EXPECT_EQ(updated.Pixels(), FreshRender().Pixels()) << "zoom " << zoom;
         // The view asked only for the changed part to be repainted.
         EXPECT_LT(dirty.Width(), view.ClientSize().width) << "zoom " << zoom;
         EXPECT_FALSE(dirty.IsEmpty());
@@ -466,4 +471,34 @@ TEST_F(RenderFixture, CompositionMatchesComposeLayers)
     const Picture expected = ComposeLayers(view.Layers(), view.BackgroundPicture().Bounds(), kBack, ResampleFilter::rfNone);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) ASSERT_EQ(At(s, x, y), expected.GetPixel({x, y})) << x << "," << y;
+}
+
+TEST_F(RenderFixture, MovedLayerRecomposesLikeAFreshView)
+{
+    Make(Picture({60, 40}, colors::White), {60, 40});
+    Layer brush;
+    brush.picture = Picture({6, 6}, colors::Red);
+    brush.transparency = 150;
+    view.Layers().Add(std::move(brush));
+    // The transparent brush moves its layer on every pointer move; beyond the picture too.
+    for (Point at : {Point{5, 5}, Point{20, 12}, Point{57, 37}, Point{70, -8}, Point{-3, 30}, Point{30, 20}}) {
+        view.Layers().At(1).posX = at.x;
+        view.Layers().At(1).posY = at.y;
+        const Surface s = Render();
+        ASSERT_EQ(s.Pixels(), FreshRender().Pixels()) << at.x << "," << at.y;
+    }
+}
+
+TEST_F(RenderFixture, EmptyAndRefusedClientSizes)
+{
+    Make(Picture({10, 10}, colors::Red), {0, 0});
+    Surface s({4, 4}, 0xFF000000u);
+    view.Paint(s, {0, 0, 4, 4});
+    EXPECT_EQ(s.At({0, 0}), 0xFF000000u); // nothing to paint
+    view.SetClientSize({-5, 3});
+    EXPECT_EQ(view.ClientSize(), (Size{0, 3}));
+    view.SetClientSize({2, 2});
+    view.Paint(s, {0, 0, 4, 4});
+    EXPECT_EQ(FromArgb(s.At({1, 1})), colors::Red);
+    EXPECT_EQ(s.At({3, 3}), 0xFF000000u); // beyond the client
 }

@@ -68,7 +68,7 @@ LayerComposer::Signature LayerComposer::SignatureOf(const Layer& layer, int minL
     s.displayWidth = layer.ShownWidth();
     s.displayHeight = layer.ShownHeight();
     s.transparency = std::clamp(layer.transparency, 0, 255);
-    s.drawn = layer.visible && !layer.isMask && !layer.picture.IsEmpty() && s.transparency > 0 &&
+    s.drawn = layer.visible && !layer.picture.IsEmpty() && s.transparency > 0 &&
               (layer.picture.Width() >= minLayerSize || layer.picture.Height() >= minLayerSize);
     s.blend = layer.blend;
     s.rotation = layer.rotation;
