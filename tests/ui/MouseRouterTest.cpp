@@ -200,3 +200,23 @@ TEST(Drag, SelfMovingControlFollowsThePointer)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Drag, AFormDestroyedByItsOwnHandlerIsSafe)
+{
+    auto form = std::make_unique<Form>("F");
+    form->SetClientSize({100, 100});
+    Panel& p = form->Add<Panel>("p");
+    p.SetBounds(0, 0, 50, 50);
+    int clicks = 0;
+    p.onClick = [&](Control&) { ++clicks; };
+    p.onMouseUp = [&](Control&, const MouseEvent&) { form.reset(); };
+    MouseRouter& router = form->Router();
+    router.Down(MouseButton::Left, {10, 10});
+    router.Up(MouseButton::Left, {10, 10}); // the form, and the router, are gone inside
+    EXPECT_EQ(form, nullptr);
+    EXPECT_EQ(clicks, 0);
+}
+
+} // namespace
