@@ -50,7 +50,7 @@ Picture::Picture(Size size, Color fill, PixelFormat format) : format_(format)
     height_ = size.height;
     stride_ = StrideOf(width_, format_);
     AllocateOrThrow(pixels_, bytes, 0);
-    Fill(fill);
+    if (fill != colors::Black) Fill(fill); // black is the zero bytes just allocated
 }
 
 Color Picture::GetPixel(Point p) const

@@ -291,8 +291,8 @@ Bytes WicCodec::Encode(const Picture& picture, const EncodeOptions& options) con
     frame->SetResolution(picture.DpiX(), picture.DpiY());
 
     const bool blackWhite = picture.Format() == PixelFormat::BlackWhite1 && format_ != Format::Jpeg && format_ != Format::Gif;
-    const Picture colour = blackWhite ? Picture() : AsBgr24(picture);
-    const Picture& source = blackWhite ? picture : colour;
+    const Bgr24Source colour(picture);
+    const Picture& source = blackWhite ? picture : *colour;
     const bool alpha = !blackWhite && format_ != Format::Jpeg && HasTransparency(source);
 
     std::vector<std::uint8_t> buffer;
