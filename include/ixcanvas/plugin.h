@@ -67,6 +67,18 @@ typedef IxBool(IX_HOSTCALL* IxEditActionFn)(int32_t id, char** params);
 typedef void(IX_HOSTCALL* IxMessageFn)(int32_t code, int32_t value1, int32_t value2);
 typedef void(IX_HOSTCALL* IxAboutFn)(void);
 
+/* The entry points, for hosts that link the library directly (Linux); Windows hosts look
+ * them up by these undecorated names. */
+void IX_HOSTCALL qlInitPlugIn(int32_t hostWindow, char** title, char** publisher, char** hint);
+void IX_HOSTCALL qlRegisterPlugIn(IxAddActionProc addAction, void* reserved2, void* reserved3,
+                                  IxSetVarProc setVar);
+void IX_HOSTCALL qlRegisterScriptProcessor(IxScriptProcessor proc);
+void IX_HOSTCALL qlRegisterInterfaceAccess(IxInterfaceAccess proc);
+IxBool IX_HOSTCALL qlExecAction(int32_t id, char** params);
+IxBool IX_HOSTCALL qlEditAction(int32_t id, char** params);
+void IX_HOSTCALL qlMessage(int32_t code, int32_t value1, int32_t value2);
+void IX_HOSTCALL qlAbout(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -6,6 +6,13 @@
 #include <cstring>
 #include <numbers>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <tmmintrin.h>
+#define IX_BLEND_SSSE3 1
+#else
+#define IX_BLEND_SSSE3 0
+#endif
+
 namespace ix::gfx {
 
 namespace {
@@ -221,6 +228,43 @@ void MixCoverage(const std::uint8_t* f, const std::uint8_t* cov, std::uint8_t* d
     }
 }
 
+// cov[3i..3i+2] := a[i]: one coverage byte per colour byte.
+void ExpandCoverage(const std::uint8_t* a, std::uint8_t* cov, int n)
+{
+    for (int i = 0; i < n; ++i) cov[3 * i] = cov[3 * i + 1] = cov[3 * i + 2] = a[i];
+}
+
+#if IX_BLEND_SSSE3
+// The same sixteen pixels at a time with byte shuffles, where the processor has them.
+__attribute__((target("ssse3"))) void ExpandCoverageSsse3(const std::uint8_t* a, std::uint8_t* cov, int n)
+{
+    const __m128i m0 = _mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5);
+    const __m128i m1 = _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10);
+    const __m128i m2 = _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15);
+    int i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i));
+        std::uint8_t* out = cov + 3 * i;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(v, m0));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16), _mm_shuffle_epi8(v, m1));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 32), _mm_shuffle_epi8(v, m2));
+    }
+    ExpandCoverage(a + i, cov + 3 * i, n - i);
+}
+
+using ExpandFn = void (*)(const std::uint8_t*, std::uint8_t*, int);
+ExpandFn Expander()
+{
+    static const ExpandFn fn = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("ssse3") ? ExpandCoverageSsse3 : ExpandCoverage;
+    }();
+    return fn;
+}
+#else
+constexpr auto Expander() { return ExpandCoverage; }
+#endif
+
 } // namespace
 
 Bgr BlendColor(BlendOp op, Bgr src, Bgr dst)
@@ -242,6 +286,7 @@ void BlendRow(BlendOp op, const Bgr* src, const std::uint8_t* srcAlpha, Bgr* dst
     if (count <= 0 || t == 0) return;
     const ChunkFn fn = ChunkOf(op);
     const bool normal = fn == kChunks[0];
+    const auto expand = Expander();
     constexpr int kChunkPixels = 256;
     std::uint8_t f[kChunkPixels * 3];
     std::uint8_t cov[kChunkPixels * 3];
@@ -265,10 +310,11 @@ void BlendRow(BlendOp op, const Bgr* src, const std::uint8_t* srcAlpha, Bgr* dst
         }
         const std::uint8_t* a = srcAlpha + start;
         if (t == 255) {
-            for (int i = 0; i < n; ++i) cov[3 * i] = cov[3 * i + 1] = cov[3 * i + 2] = a[i];
+            expand(a, cov, n);
         } else {
-            for (int i = 0; i < n; ++i) cov[3 * i] = cov[3 * i + 1] = cov[3 * i + 2] =
-                                            static_cast<std::uint8_t>(Div255(a[i] * t));
+            std::uint8_t scaled[kChunkPixels];
+            for (int i = 0; i < n; ++i) scaled[i] = static_cast<std::uint8_t>(Div255(a[i] * t));
+            expand(scaled, cov, n);
         }
         MixCoverage(values, cov, d, n * 3);
     }

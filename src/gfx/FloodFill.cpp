@@ -3,6 +3,7 @@
 #include "gfx/GfxError.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -191,13 +192,19 @@ std::int64_t FloodFill(Picture& picture, Point seed, Color fill)
         });
     }
     // The painted colour differs from the area's, so painted pixels mark themselves
-    // visited: no mask is needed.
+    // visited: no mask is needed. Runs are walked four pixels (12 bytes) at a time.
     const Bgr target = picture.BgrRow(seed.y)[seed.x];
     const Bgr paint = fill.ToBgr();
     if (target == paint) return 0;
     const int width = picture.Width();
     const int height = picture.Height();
+    Bgr targetBlock[4], paintBlock[4];
+    std::fill_n(targetBlock, 4, target);
+    std::fill_n(paintBlock, 4, paint);
+    constexpr std::size_t kBlock = sizeof targetBlock;
     auto same = [&](const Bgr* row, int x) { return row[x] == target; };
+    auto sameBlock = [&](const Bgr* row, int x) { return std::memcmp(row + x, targetBlock, kBlock) == 0; };
+    auto paintedBlock = [&](const Bgr* row, int x) { return std::memcmp(row + x, paintBlock, kBlock) == 0; };
     std::vector<Seed> stack;
     Reserve(stack, 1024);
     stack.push_back({seed.x, seed.y});
@@ -209,18 +216,36 @@ std::int64_t FloodFill(Picture& picture, Point seed, Color fill)
         if (!same(row, s.x)) continue;
         int x0 = s.x;
         int x1 = s.x + 1;
+        while (x0 >= 4 && sameBlock(row, x0 - 4)) x0 -= 4;
         while (x0 > 0 && same(row, x0 - 1)) --x0;
+        while (x1 + 4 <= width && sameBlock(row, x1)) x1 += 4;
         while (x1 < width && same(row, x1)) ++x1;
-        std::fill(row + x0, row + x1, paint);
+        int x = x0;
+        for (; x + 4 <= x1; x += 4) std::memcpy(row + x, paintBlock, kBlock);
+        for (; x < x1; ++x) row[x] = paint;
         count += x1 - x0;
         for (int ny : {s.y - 1, s.y + 1}) {
             if (ny < 0 || ny >= height) continue;
             const Bgr* nrow = picture.BgrRow(ny);
             bool inRun = false;
-            for (int x = x0; x < x1; ++x) {
-                const bool open = same(nrow, x);
-                if (open && !inRun) Push(stack, Seed{x, ny});
+            for (int nx = x0; nx < x1;) {
+                if (nx + 4 <= x1) {
+                    if (sameBlock(nrow, nx)) {
+                        if (!inRun) Push(stack, Seed{nx, ny});
+                        inRun = true;
+                        nx += 4;
+                        continue;
+                    }
+                    if (paintedBlock(nrow, nx)) {
+                        inRun = false;
+                        nx += 4;
+                        continue;
+                    }
+                }
+                const bool open = same(nrow, nx);
+                if (open && !inRun) Push(stack, Seed{nx, ny});
                 inRun = open;
+                ++nx;
             }
         }
     }

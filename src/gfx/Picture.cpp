@@ -49,8 +49,12 @@ Picture::Picture(Size size, Color fill, PixelFormat format) : format_(format)
     width_ = size.width;
     height_ = size.height;
     stride_ = StrideOf(width_, format_);
-    AllocateOrThrow(pixels_, bytes, 0);
-    if (fill != colors::Black) Fill(fill); // black is the zero bytes just allocated
+    // A grey fill (black and white included) is one byte value: no second pass needed.
+    const Bgr px = fill.ToBgr();
+    const bool oneByte = format_ == PixelFormat::BlackWhite1 || (px.b == px.g && px.g == px.r);
+    const std::uint8_t byte = format_ == PixelFormat::BlackWhite1 ? (Luminous(px) ? 0xFF : 0x00) : px.b;
+    AllocateOrThrow(pixels_, bytes, oneByte ? byte : 0);
+    if (!oneByte) Fill(fill);
 }
 
 Color Picture::GetPixel(Point p) const

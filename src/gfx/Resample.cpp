@@ -10,6 +10,13 @@
 #include <numbers>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#define IX_RESAMPLE_SSE2 1
+#else
+#define IX_RESAMPLE_SSE2 0
+#endif
+
 namespace ix::gfx {
 
 namespace {
@@ -102,7 +109,9 @@ struct Axis {
     std::vector<int> start;
     std::vector<int> count;            // window length per output (projection filters)
     std::vector<std::int16_t> weights; // taps per output index (convolution)
+    std::vector<std::int32_t> pairs;   // the same weights two by two, as 16-bit pairs
 };
+
 
 template <typename T>
 void Allocate(std::vector<T>& v, std::size_t n)
@@ -113,6 +122,22 @@ void Allocate(std::vector<T>& v, std::size_t n)
         throw GfxError("resample: out of memory");
     } catch (const std::length_error&) {
         throw GfxError("resample: out of memory");
+    }
+}
+
+// Packs consecutive weights two by two (the odd last one with 0), for the pair
+// multiply-adds of the vector paths.
+void MakePairs(Axis& axis, int dstLen)
+{
+    const int n = (axis.taps + 1) / 2;
+    Allocate(axis.pairs, static_cast<std::size_t>(dstLen) * static_cast<std::size_t>(n));
+    for (int i = 0; i < dstLen; ++i) {
+        const std::int16_t* w = axis.weights.data() + static_cast<std::size_t>(i) * axis.taps;
+        for (int k = 0; k < n; ++k) {
+            const std::uint16_t w0 = static_cast<std::uint16_t>(w[2 * k]);
+            const std::uint16_t w1 = 2 * k + 1 < axis.taps ? static_cast<std::uint16_t>(w[2 * k + 1]) : 0;
+            axis.pairs[static_cast<std::size_t>(i) * n + k] = static_cast<std::int32_t>(w0 | static_cast<std::uint32_t>(w1) << 16);
+        }
     }
 }
 
@@ -130,6 +155,7 @@ Axis PointAxis(int srcLen, int dstLen)
         axis.count[static_cast<std::size_t>(i)] = 1;
         axis.weights[static_cast<std::size_t>(i)] = kWeightOne;
     }
+    MakePairs(axis, dstLen);
     return axis;
 }
 
@@ -158,7 +184,15 @@ Axis ConvolutionAxis(int srcLen, int dstLen, const Kernel& kernel)
     const double widen = kernel.widen && scale < 1.0 ? 1.0 / scale : 1.0;
     const double support = kernel.radius * widen;
     Axis axis;
-    axis.taps = std::min(srcLen, static_cast<int>(std::ceil(support * 2.0)) + 2);
+    // The widest window any output needs (|j − centre| < support, clamped to the source).
+    int widest = 1;
+    for (int i = 0; i < dstLen; ++i) {
+        const double centre = (i + 0.5) / scale - 0.5;
+        const int lo = std::clamp(static_cast<int>(std::floor(centre - support)) + 1, 0, srcLen - 1);
+        const int hi = std::clamp(static_cast<int>(std::ceil(centre + support)) - 1, 0, srcLen - 1);
+        widest = std::max(widest, hi - lo + 1);
+    }
+    axis.taps = std::min(srcLen, widest);
     Allocate(axis.start, static_cast<std::size_t>(dstLen));
     Allocate(axis.weights, static_cast<std::size_t>(dstLen) * static_cast<std::size_t>(axis.taps));
     std::vector<double> w;
@@ -196,6 +230,7 @@ Axis ConvolutionAxis(int srcLen, int dstLen, const Kernel& kernel)
         out[biggest] = static_cast<std::int16_t>(out[biggest] + (kWeightOne - total));
         axis.start[static_cast<std::size_t>(i)] = start;
     }
+    MakePairs(axis, dstLen);
     return axis;
 }
 
@@ -211,6 +246,33 @@ inline std::uint8_t FromFixed(int acc)
     const int v = (acc + (kWeightOne >> 1)) >> kWeightBits;
     return static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
 }
+
+#if IX_RESAMPLE_SSE2
+// One row of 3-channel pixels scaled along x, two taps per pair multiply-add.
+void HorizontalRowSse2(const std::uint8_t* s, std::uint8_t* d, int dstW, const Axis& axis)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i half = _mm_set1_epi32(kWeightOne >> 1);
+    const int taps = axis.taps;
+    const int n = (taps + 1) / 2;
+    const std::int32_t* pairs = axis.pairs.data();
+    for (int x = 0; x < dstW; ++x, pairs += n) {
+        const std::uint8_t* p = s + static_cast<std::size_t>(axis.start[static_cast<std::size_t>(x)]) * 3;
+        __m128i acc = half;
+        for (int k = 0; k < n; ++k, p += 6) {
+            std::int32_t v0, v1 = 0;
+            std::memcpy(&v0, p, 4);
+            if (2 * k + 1 < taps) std::memcpy(&v1, p + 3, 4);
+            const __m128i ab = _mm_unpacklo_epi8(_mm_cvtsi32_si128(v0), _mm_cvtsi32_si128(v1));
+            acc = _mm_add_epi32(acc, _mm_madd_epi16(_mm_unpacklo_epi8(ab, zero), _mm_set1_epi32(pairs[k])));
+        }
+        const __m128i packed = _mm_srai_epi32(acc, kWeightBits);
+        const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(packed, packed), zero);
+        const std::int32_t out = _mm_cvtsi128_si32(bytes);
+        std::memcpy(d + 3 * static_cast<std::size_t>(x), &out, 3);
+    }
+}
+#endif
 
 // One plane of `rows` rows: scaled along x from srcW to axis-size pixels of C channels.
 template <int C>
@@ -236,6 +298,13 @@ void HorizontalPass(const std::uint8_t* src, std::size_t srcStride, std::uint8_t
             }
             continue;
         }
+#if IX_RESAMPLE_SSE2
+        // Four-byte loads read one byte past a pixel: not on the buffer's last row.
+        if (C == 3 && y + 1 < rows) {
+            HorizontalRowSse2(s, d, dstW, axis);
+            continue;
+        }
+#endif
         const std::int16_t* w = axis.weights.data();
         for (int x = 0; x < dstW; ++x, w += taps) {
             const std::uint8_t* p = s + static_cast<std::size_t>(axis.start[static_cast<std::size_t>(x)]) * C;
@@ -246,6 +315,41 @@ void HorizontalPass(const std::uint8_t* src, std::size_t srcStride, std::uint8_t
         }
     }
 }
+
+#if IX_RESAMPLE_SSE2
+// `bytes` (a multiple of 16) bytes of one output row: the weighted sum of `taps` source
+// rows, two rows at a time with 16-bit pair multiply-adds.
+void VerticalRowSse2(const std::uint8_t* first, std::size_t stride, const std::int16_t* w, int taps,
+                     std::uint8_t* d, std::size_t bytes)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i half = _mm_set1_epi32(kWeightOne >> 1);
+    for (std::size_t x = 0; x < bytes; x += 16) {
+        __m128i acc0 = half, acc1 = half, acc2 = half, acc3 = half;
+        for (int k = 0; k < taps; k += 2) {
+            const std::uint8_t* r0 = first + static_cast<std::size_t>(k) * stride + x;
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r0));
+            __m128i b = zero;
+            std::int16_t w1 = 0;
+            if (k + 1 < taps) {
+                b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r0 + stride));
+                w1 = w[k + 1];
+            }
+            const __m128i wk = _mm_set1_epi32(static_cast<int>(static_cast<std::uint16_t>(w[k])) |
+                                              static_cast<int>(static_cast<std::uint32_t>(static_cast<std::uint16_t>(w1)) << 16));
+            const __m128i lo = _mm_unpacklo_epi8(a, b);
+            const __m128i hi = _mm_unpackhi_epi8(a, b);
+            acc0 = _mm_add_epi32(acc0, _mm_madd_epi16(_mm_unpacklo_epi8(lo, zero), wk));
+            acc1 = _mm_add_epi32(acc1, _mm_madd_epi16(_mm_unpackhi_epi8(lo, zero), wk));
+            acc2 = _mm_add_epi32(acc2, _mm_madd_epi16(_mm_unpacklo_epi8(hi, zero), wk));
+            acc3 = _mm_add_epi32(acc3, _mm_madd_epi16(_mm_unpackhi_epi8(hi, zero), wk));
+        }
+        const __m128i p0 = _mm_packs_epi32(_mm_srai_epi32(acc0, kWeightBits), _mm_srai_epi32(acc1, kWeightBits));
+        const __m128i p1 = _mm_packs_epi32(_mm_srai_epi32(acc2, kWeightBits), _mm_srai_epi32(acc3, kWeightBits));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + x), _mm_packus_epi16(p0, p1));
+    }
+}
+#endif
 
 // One plane scaled along y: each output row is a weighted sum of whole source rows.
 void VerticalPass(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst, std::size_t dstStride,
@@ -271,6 +375,17 @@ void VerticalPass(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* 
         }
         const std::int16_t* w = axis.weights.data() + static_cast<std::size_t>(y) * taps;
         const std::uint8_t* first = src + static_cast<std::size_t>(axis.start[static_cast<std::size_t>(y)]) * srcStride;
+#if IX_RESAMPLE_SSE2
+        const std::size_t vectorBytes = rowBytes & ~std::size_t{15};
+        VerticalRowSse2(first, srcStride, w, taps, d, vectorBytes);
+        for (std::size_t x = vectorBytes; x < rowBytes; ++x) {
+            int sum = kWeightOne >> 1;
+            for (int k = 0; k < taps; ++k) sum += w[k] * first[static_cast<std::size_t>(k) * srcStride + x];
+            const int v = sum >> kWeightBits;
+            d[x] = static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
+        }
+        continue;
+#endif
         for (std::size_t x0 = 0; x0 < rowBytes; x0 += kTile) {
             const std::size_t n = std::min(kTile, rowBytes - x0);
             std::fill_n(acc, n, kWeightOne >> 1);

@@ -1,5 +1,6 @@
 // The view renderer, pixel by pixel on small views.
 #include "gfx/Blend.h"
+#include "gfx/Compose.h"
 #include "gfx/view/Backdrop.h"
 #include "gfx/view/ImageView.h"
 
@@ -27,6 +28,20 @@ struct RenderFixture : ::testing::Test {
         view.Paint(s, Rect::FromSize(view.ClientSize()));
         return s;
     }
+    // What a new view with the same layers and placement paints: nothing cached.
+    Surface FreshRender() const
+    {
+        ImageView fresh;
+        fresh.Layers() = view.Layers();
+        fresh.SetCentered(false);
+        fresh.SetClientSize(view.ClientSize());
+        fresh.SetBackgroundColor(kBack);
+        fresh.SetZoom(view.Zoom());
+        fresh.SetViewXY(view.ViewX(), view.ViewY());
+        Surface s(fresh.ClientSize());
+        fresh.Paint(s, Rect::FromSize(fresh.ClientSize()));
+        return s;
+    }
     static Color At(const Surface& s, int x, int y) { return FromArgb(s.At({x, y})); }
 };
 
@@ -51,7 +66,7 @@ TEST_F(RenderFixture, PaintsOnlyInsideDestinationAndClip)
 {
     Make(Picture({4, 4}, colors::Red), {4, 4});
     Surface s({10, 10}, 0xFF000000u);
-    view.Paint(s, {5, 5, 9, 9}, {0, 0, 2, 4});
+    view.Paint(s, {5, 5, 9, 9}, {0, 0, 7, 9}); // the clip is in surface coordinates
     EXPECT_EQ(FromArgb(s.At({5, 5})), colors::Red);
     EXPECT_EQ(FromArgb(s.At({6, 8})), colors::Red);
     EXPECT_EQ(s.At({7, 5}), 0xFF000000u); // outside the clip
@@ -286,16 +301,7 @@ TEST_F(RenderFixture, ChangedRectangleRendersLikeAFreshView)
         const Rect dirty = view.TakeDirtyRect();
         Surface updated = Render();
 
-        ImageView fresh;
-        fresh.Layers() = view.Layers();
-        fresh.SetCentered(false);
-        fresh.SetClientSize(view.ClientSize());
-        fresh.SetBackgroundColor(kBack);
-        fresh.SetZoom(zoom);
-        fresh.SetViewXY(3, 2);
-        Surface expected(fresh.ClientSize());
-        fresh.Paint(expected, Rect::FromSize(fresh.ClientSize()));
-        EXPECT_EQ(updated.Pixels(), expected.Pixels()) << "zoom " << zoom;
+        EXPECT_EQ(updated.Pixels(), FreshRender().Pixels()) << "zoom " << zoom;
         // The view asked only for the changed part to be repainted.
         EXPECT_LT(dirty.Width(), view.ClientSize().width) << "zoom " << zoom;
         EXPECT_FALSE(dirty.IsEmpty());
@@ -392,4 +398,107 @@ TEST_F(RenderFixture, ExtremeZoomsAndPointersStayInBounds)
     view.Deselect();
     view.SetZoom(1e6);
     EXPECT_EQ(At(Render(), 30, 30), colors::Red);
+}
+
+TEST_F(RenderFixture, SelectionOutlineFollowsTheZoom)
+{
+    Make(Picture({8, 8}, colors::White), {32, 32});
+    view.SetZoom(400);
+    view.SetViewXY(0, 0);
+    view.SetOutlineColors(colors::Red, colors::Red);
+    GripStyle grips;
+    grips.size = 1;
+    grips.outline = colors::Red;
+    grips.fill = colors::Red;
+    view.SetGripStyle(grips);
+    view.SetSelectionBase(SelectionBase::Bitmap);
+    view.Select({2, 2, 4, 4}); // screen 8..15 × 8..15
+    const Surface s = Render();
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const bool inBlock = x >= 8 && x < 16 && y >= 8 && y < 16;
+            const bool edge = inBlock && (x == 8 || x == 15 || y == 8 || y == 15);
+            EXPECT_EQ(At(s, x, y), edge ? colors::Red : colors::White) << x << "," << y;
+        }
+}
+
+TEST_F(RenderFixture, RepaintRequestsNameWhatChanged)
+{
+    Make(Picture({100, 100}, colors::White), {50, 50});
+    std::vector<std::pair<Rect, bool>> requests;
+    view.SetRepaintHandler([&](const Rect& r, bool now) { requests.emplace_back(r, now); });
+    view.TakeDirtyRect();
+    view.InvalidatePictureRect(0, {10, 10, 12, 12});
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_FALSE(requests[0].second);
+    EXPECT_TRUE(requests[0].first.Contains({10, 10}));
+    EXPECT_LE(requests[0].first.Width(), 6);
+    EXPECT_EQ(view.TakeDirtyRect(), requests[0].first);
+    view.Refresh();
+    EXPECT_TRUE(requests.back().second);
+    EXPECT_EQ(requests.back().first, Rect::FromSize(view.ClientSize()));
+    view.InvalidatePictureRect(0, {500, 500, 600, 600}); // off screen: nothing to repaint
+    view.InvalidatePictureRect(7, {0, 0, 5, 5});         // no such layer
+    EXPECT_EQ(requests.size(), 3u);
+}
+
+TEST_F(RenderFixture, CompositionMatchesComposeLayers)
+{
+    // An opaque background layer and layers of several operations, alpha and sizes: the
+    // view at 100 % shows exactly what the merge composition gives.
+    Picture base({40, 30}, colors::White);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) base.SetPixel({x, y}, Color::FromRgb(x * 6, y * 8, (x + y) * 3));
+    Make(base, {40, 30});
+    const BlendOp ops[] = {BlendOp::Add, BlendOp::Mul, BlendOp::Screen, BlendOp::Hue, BlendOp::Normal};
+    int i = 0;
+    for (BlendOp op : ops) {
+        Layer l;
+        l.picture = Picture({12, 9}, Color::FromRgb(40 * i, 200 - 30 * i, 90));
+        if (i % 2) {
+            for (int y = 0; y < 9; ++y)
+                for (int x = 0; x < 12; ++x) l.picture.SetAlpha({x, y}, static_cast<std::uint8_t>(x * 20));
+        }
+        l.posX = 3 + 6 * i;
+        l.posY = 2 + 4 * i;
+        l.displayWidth = i == 2 ? 20 : 0;
+        l.transparency = 255 - 40 * i;
+        l.blend = op;
+        view.Layers().Add(std::move(l));
+        ++i;
+    }
+    const Surface s = Render();
+    const Picture expected = ComposeLayers(view.Layers(), view.BackgroundPicture().Bounds(), kBack, ResampleFilter::rfNone);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(At(s, x, y), expected.GetPixel({x, y})) << x << "," << y;
+}
+
+TEST_F(RenderFixture, MovedLayerRecomposesLikeAFreshView)
+{
+    Make(Picture({60, 40}, colors::White), {60, 40});
+    Layer brush;
+    brush.picture = Picture({6, 6}, colors::Red);
+    brush.transparency = 150;
+    view.Layers().Add(std::move(brush));
+    // The transparent brush moves its layer on every pointer move; beyond the picture too.
+    for (Point at : {Point{5, 5}, Point{20, 12}, Point{57, 37}, Point{70, -8}, Point{-3, 30}, Point{30, 20}}) {
+        view.Layers().At(1).posX = at.x;
+        view.Layers().At(1).posY = at.y;
+        const Surface s = Render();
+        ASSERT_EQ(s.Pixels(), FreshRender().Pixels()) << at.x << "," << at.y;
+    }
+}
+
+TEST_F(RenderFixture, EmptyAndRefusedClientSizes)
+{
+    Make(Picture({10, 10}, colors::Red), {0, 0});
+    Surface s({4, 4}, 0xFF000000u);
+    view.Paint(s, {0, 0, 4, 4});
+    EXPECT_EQ(s.At({0, 0}), 0xFF000000u); // nothing to paint
+    view.SetClientSize({-5, 3});
+    EXPECT_EQ(view.ClientSize(), (Size{0, 3}));
+    view.SetClientSize({2, 2});
+    view.Paint(s, {0, 0, 4, 4});
+    EXPECT_EQ(FromArgb(s.At({1, 1})), colors::Red);
+    EXPECT_EQ(s.At({3, 3}), 0xFF000000u); // beyond the client
 }

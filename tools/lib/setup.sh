@@ -20,15 +20,17 @@ ix_install_packages() {
   DEBIAN_FRONTEND=noninteractive ix_as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-IX_CACHE="${IX_CACHE:-$HOME/.cache/ixcanvas}"
-export WINEDEBUG=-all WINEARCH=win32 WINEPREFIX="$IX_CACHE/wine32"
+# The wine prefix lives in the checkout's build folder: made once, kept between runs, and
+# one per checkout, so that test runs of several checkouts never share a wineserver.
+IX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+export WINEDEBUG=-all WINEARCH=win32 WINEPREFIX="${IX_WINEPREFIX:-$IX_ROOT/build/wine32}"
 
 # A 32-bit wine prefix made once and kept: no mono/gecko prompts, no window manager
 # stalls (Managed=N), no crash dialog that would wait forever.
 ix_ensure_wine_prefix() {
   command -v wine >/dev/null || return 0
   [ -f "$WINEPREFIX/.ixcanvas-ready" ] && return 0
-  mkdir -p "$IX_CACHE"
+  mkdir -p "$(dirname "$WINEPREFIX")"
   WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
@@ -36,16 +38,23 @@ ix_ensure_wine_prefix() {
   touch "$WINEPREFIX/.ixcanvas-ready"
 }
 
-# Runs a command with an Xvfb display and one persistent wineserver, then tears both down.
+# Runs a command with its own Xvfb display (a free number Xvfb picks itself) and one
+# persistent wineserver, then tears both down.
 ix_with_wine() {
-  local display=":77" xpid rc=0
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local xpid rc=0 displayFile
+  displayFile="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayFile" >/dev/null 2>&1 &
   xpid=$!
-  export DISPLAY="$display"
-  sleep 0.5
+  for _ in $(seq 100); do [ -s "$displayFile" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n 1 "$displayFile")"
+  rm -f "$displayFile"
   wineserver -p >/dev/null 2>&1 || true
+  # The first program of a session starts wine's background services, which inherit its
+  # standard output; start them here, detached from any pipe a test runner waits on.
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
   "$@" || rc=$?
   wineserver -k >/dev/null 2>&1 || true
   kill "$xpid" >/dev/null 2>&1 || true
+  wait "$xpid" 2>/dev/null || true
   return $rc
 }

@@ -392,8 +392,8 @@ void ImageView::Paint(Surface& target, const Rect& dest, const Rect& clip)
     } catch (const std::exception&) {
         // A picture too large to compose shows as the bare background rather than failing
         // the host's paint.
-        const Rect rect = clip.Intersected(Rect::FromSize(client_)).Intersected(Rect::FromSize(dest.GetSize()));
-        target.FillRect(rect.Translated(dest.TopLeft()), ToArgb(backgroundColor_));
+        const Rect client = Rect::FromSize(dest.TopLeft(), client_);
+        target.FillRect(clip.Intersected(dest).Intersected(client), ToArgb(backgroundColor_));
     }
 }
 

@@ -174,10 +174,12 @@ public:
     // The client area waiting to be painted since the last TakeDirtyRect.
     Rect DirtyRect() const { return dirty_; }
     Rect TakeDirtyRect();
-    // Paints the client area, clipped to `clip` (client coordinates), into `target` with
-    // client (0, 0) at `dest`'s top-left corner; nothing outside `dest` is touched.
+    // Paints the client area into `target` with client (0, 0) at `dest`'s top-left
+    // corner, touching only pixels inside both `dest` and `clip` (surface coordinates,
+    // as a host control's paint pass gives them). To repaint just the dirty part:
+    // Paint(target, dest, TakeDirtyRect().Translated(dest.TopLeft())).
     void Paint(Surface& target, const Rect& dest, const Rect& clip);
-    void Paint(Surface& target, const Rect& dest) { Paint(target, dest, Rect::FromSize(client_)); }
+    void Paint(Surface& target, const Rect& dest) { Paint(target, dest, dest); }
 
     // Re-reads the picture size: fits again under auto-fit, clamps the scroll position,
     // and drops a selection made for another size.

@@ -30,6 +30,12 @@ void StorePremultiplied(std::uint32_t* out, const Bgr* c, const std::uint8_t* a,
     }
 }
 
+void StoreOpaque(std::uint32_t* out, const Bgr* c, int n)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = 0xFF000000u | static_cast<std::uint32_t>(c[i].r) << 16 | static_cast<std::uint32_t>(c[i].g) << 8 | c[i].b;
+}
+
 // A Bgr24 picture row or a 1-bit row read as Bgr.
 Bgr PixelAt(const Picture& p, int x, int y)
 {
@@ -62,7 +68,7 @@ LayerComposer::Signature LayerComposer::SignatureOf(const Layer& layer, int minL
     s.displayWidth = layer.ShownWidth();
     s.displayHeight = layer.ShownHeight();
     s.transparency = std::clamp(layer.transparency, 0, 255);
-    s.drawn = layer.visible && !layer.isMask && !layer.picture.IsEmpty() && s.transparency > 0 &&
+    s.drawn = layer.visible && !layer.picture.IsEmpty() && s.transparency > 0 &&
               (layer.picture.Width() >= minLayerSize || layer.picture.Height() >= minLayerSize);
     s.blend = layer.blend;
     s.rotation = layer.rotation;
@@ -159,35 +165,80 @@ std::vector<Rect> LayerComposer::Compose(const LayerStack& layers)
     return done;
 }
 
+namespace {
+
+// Whether `layer` alone covers `part` with opaque pixels at their own size: then the
+// composition there starts as a plain copy of it. (Any operation drawn onto nothing gives
+// the source itself, so the copy is exactly what drawing it would give.)
+bool CoversOpaque(const Layer& layer, const Rect& region, const Rect& part, int transparency)
+{
+    const Picture& p = layer.picture;
+    return layer.rotation == 0.0 && transparency == 255 && !p.HasAlpha() && p.Format() == PixelFormat::Bgr24 &&
+           layer.ShownWidth() == p.Width() && layer.ShownHeight() == p.Height() && region.Intersected(part) == part;
+}
+
+} // namespace
+
 void LayerComposer::ComposeRect(const LayerStack& layers, const Rect& rect)
 {
-    // Strips of rows bound the scratch picture; one strip when a black-and-white layer
+    // Strips of rows bound the scratch pictures; one strip when a black-and-white layer
     // would otherwise be converted once per strip.
     bool blackWhite = false;
     for (const Layer& l : layers.Layers()) blackWhite = blackWhite || l.picture.Format() != PixelFormat::Bgr24;
     const int stripRows = blackWhite ? rect.Height() : std::max(1, std::min(rect.Height(), (1 << 18) / rect.Width()));
-    Picture strip({rect.Width(), stripRows}, colors::Black);
-    strip.EnsureAlpha(0);
+    Picture strip;  // with alpha, where the composition may stay partly transparent
+    Picture opaque; // without alpha, where an opaque layer covers the strip
     Picture turned; // a rotated layer's pixels over the strip
 
     for (int top = rect.top; top < rect.bottom; top += stripRows) {
         const Rect part{rect.left, top, rect.right, std::min(rect.bottom, top + stripRows)};
-        for (int y = 0; y < part.Height(); ++y) std::fill_n(strip.AlphaRow(y), part.Width(), std::uint8_t{0});
-        for (std::size_t li = 0; li < signatures_.size(); ++li) {
+        // The highest drawn layer that covers the whole strip opaquely hides all below it
+        // when it is drawn Normal, or when nothing lies below it to blend with.
+        std::size_t first = 0;
+        bool covered = false;
+        std::size_t lowest = signatures_.size(); // the lowest drawn layer touching the strip
+        for (std::size_t li = 0; li < signatures_.size() && lowest == signatures_.size(); ++li)
+            if (signatures_[li].drawn && !signatures_[li].region.Intersected(part).IsEmpty()) lowest = li;
+        for (std::size_t li = signatures_.size(); li-- > lowest;) {
+            const Signature& sig = signatures_[li];
+            if (sig.drawn && (sig.blend == BlendOp::Normal || li == lowest) &&
+                CoversOpaque(layers.Layers()[li], sig.region, part, sig.transparency)) {
+                first = li;
+                covered = true;
+                break;
+            }
+        }
+        Picture& target = covered ? opaque : strip;
+        if (target.GetSize() != part.GetSize()) target = Picture(part.GetSize(), colors::Black);
+        if (covered) {
+            const Layer& base = layers.Layers()[first];
+            for (int y = 0; y < part.Height(); ++y)
+                std::copy_n(base.picture.BgrRow(part.top + y - base.posY) + (part.left - base.posX), part.Width(),
+                            target.BgrRow(y));
+            ++first;
+        } else {
+            target.EnsureAlpha(0);
+            for (int y = 0; y < part.Height(); ++y) std::fill_n(target.AlphaRow(y), part.Width(), std::uint8_t{0});
+        }
+        for (std::size_t li = first; li < signatures_.size(); ++li) {
             const Signature& sig = signatures_[li];
             if (!sig.drawn || sig.region.Intersected(part).IsEmpty()) continue;
             const Layer& layer = layers.Layers()[li];
             if (layer.rotation == 0.0) {
-                DrawLayer(strip, layer, part.TopLeft(), ResampleFilter::rfNone);
+                DrawLayer(target, layer, part.TopLeft(), ResampleFilter::rfNone);
                 continue;
             }
             TurnLayer(layer, sig, part, turned);
-            DrawPicture(strip, Rect::FromSize(part.GetSize()), turned,
+            DrawPicture(target, Rect::FromSize(part.GetSize()), turned,
                         {ResampleFilter::rfNone, layer.transparency, layer.blend});
         }
-        for (int y = part.top; y < part.bottom; ++y)
-            StorePremultiplied(pixels_.data() + static_cast<std::size_t>(y - area_.top) * area_.Width() + (part.left - area_.left),
-                               strip.BgrRow(y - part.top), strip.AlphaRow(y - part.top), part.Width());
+        for (int y = part.top; y < part.bottom; ++y) {
+            std::uint32_t* out = pixels_.data() + static_cast<std::size_t>(y - area_.top) * area_.Width() + (part.left - area_.left);
+            if (covered)
+                StoreOpaque(out, target.BgrRow(y - part.top), part.Width());
+            else
+                StorePremultiplied(out, target.BgrRow(y - part.top), target.AlphaRow(y - part.top), part.Width());
+        }
     }
 }
 

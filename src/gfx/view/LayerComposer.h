@@ -6,8 +6,9 @@
 // ones and marks only the touched area (old and new place of a layer) for recomposition;
 // pixel changes must be reported with Invalidate(). Layers are placed by nearest
 // neighbour at their display size and rotated around their centre. A layer narrower and
-// lower than the minimum size, a hidden one and a mask layer are not drawn. The blending
-// itself is Compose's (nearest-neighbour placement, the layer's transparency and blend).
+// lower than the minimum size and a hidden one are not drawn; everything else is drawn
+// as a merge of the layers draws it. The blending itself is Compose's (the layer's
+// transparency, alpha and blend operation).
 #pragma once
 
 #include "gfx/BlendOp.h"

@@ -72,7 +72,7 @@ void ViewRenderer::Paint(const ImageView& view, Surface& target, const Rect& des
     UpdateClientCache(view, changed);
 
     const Size client = view.ClientSize();
-    const Rect visible = clip.Intersected(Rect::FromSize(client)).Intersected(Rect::FromSize(dest.GetSize()));
+    const Rect visible = clip.Intersected(dest).Translated(Point{} - dest.TopLeft()).Intersected(Rect::FromSize(client));
     ClientCanvas canvas(target, dest.TopLeft(), visible);
     const Rect rect = canvas.Clip();
     for (int y = rect.top; y < rect.bottom; ++y)

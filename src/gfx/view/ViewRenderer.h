@@ -27,6 +27,7 @@ public:
     void InvalidateCompositionRect(const Rect& pictureRect, const Layer* rotated);
     void InvalidateBackdrop() { ++wallpaperVersion_; }
     void InvalidateOverlay() { outlineValid_ = false; }
+    // `clip` in surface coordinates, as ImageView::Paint.
     void Paint(const ImageView& view, Surface& target, const Rect& dest, const Rect& clip);
 
 private:
