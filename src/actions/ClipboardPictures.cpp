@@ -13,9 +13,9 @@ namespace {
 constexpr std::uint8_t kMagic[4] = {'I', 'X', 'R', 'P'};
 constexpr std::size_t kHeaderSize = 4 + 4 * 4 + 1;
 
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v)
+void PutU32(std::uint8_t* p, std::uint32_t v)
 {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 std::uint32_t GetU32(const std::uint8_t* p)
@@ -35,26 +35,22 @@ std::vector<std::uint8_t> EncodeRawPicture(const gfx::Picture& source)
         colour.ConvertTo(gfx::PixelFormat::Bgr24);
         picture = &colour;
     }
-    const int w = picture->Width();
+    const std::size_t w = static_cast<std::size_t>(picture->Width());
     const int h = picture->Height();
-    const std::size_t pixels = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
-    std::vector<std::uint8_t> out;
-    out.reserve(kHeaderSize + pixels * (picture->HasAlpha() ? 4 : 3));
-    out.insert(out.end(), std::begin(kMagic), std::end(kMagic));
-    PutU32(out, static_cast<std::uint32_t>(w));
-    PutU32(out, static_cast<std::uint32_t>(h));
-    PutU32(out, static_cast<std::uint32_t>(picture->DpiX()));
-    PutU32(out, static_cast<std::uint32_t>(picture->DpiY()));
-    out.push_back(picture->HasAlpha() ? 1 : 0);
-    for (int y = 0; y < h; ++y) {
-        const std::uint8_t* row = picture->Row(y);
-        out.insert(out.end(), row, row + static_cast<std::size_t>(w) * 3);
-    }
+    const std::size_t pixels = w * static_cast<std::size_t>(h);
+    // Sized once and filled by offset: the rows are copied straight into place.
+    std::vector<std::uint8_t> out(kHeaderSize + pixels * (picture->HasAlpha() ? 4 : 3));
+    std::uint8_t* p = out.data();
+    std::memcpy(p, kMagic, 4);
+    PutU32(p + 4, static_cast<std::uint32_t>(w));
+    PutU32(p + 8, static_cast<std::uint32_t>(h));
+    PutU32(p + 12, static_cast<std::uint32_t>(picture->DpiX()));
+    PutU32(p + 16, static_cast<std::uint32_t>(picture->DpiY()));
+    p[20] = picture->HasAlpha() ? 1 : 0;
+    p += kHeaderSize;
+    for (int y = 0; y < h; ++y, p += w * 3) std::memcpy(p, picture->Row(y), w * 3);
     if (picture->HasAlpha())
-        for (int y = 0; y < h; ++y) {
-            const std::uint8_t* row = picture->AlphaRow(y);
-            out.insert(out.end(), row, row + w);
-        }
+        for (int y = 0; y < h; ++y, p += w) std::memcpy(p, picture->AlphaRow(y), w);
     return out;
 }
 
