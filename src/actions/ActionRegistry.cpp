@@ -4,6 +4,7 @@
 #include "actions/ClipboardActions.h"
 #include "actions/DialogActions.h"
 #include "actions/DrawingActions.h"
+#include "actions/FileActions.h"
 #include "actions/MiniatureActions.h"
 
 namespace ix::actions {
@@ -35,6 +36,9 @@ std::span<const ExecuteRow> ExecuteRows() {
       // Dialogs
       {93, &ExecCanvasColorBox},         {94, &ExecCanvasOpenDialog},
       {95, &ExecCanvasSaveDialog},
+      // Files
+      {108, &ExecCanvasLoadFile},        {109, &ExecLayersLoadFile},
+      {110, &ExecCanvasSaveFile},        {111, &ExecSaveFileMergeLayers},
   };
   return rows;
 }
