@@ -430,8 +430,14 @@ void ScalePlane(const std::uint8_t* src, int srcW, int srcH, std::uint8_t* dst, 
     // The horizontal pass is the costlier one per sample: run it on the smaller number of rows.
     const double costHFirst = 4.0 * srcH * dstW * ax.taps + 1.0 * dstH * dstW * ay.taps * C;
     const double costVFirst = 1.0 * dstH * srcW * ay.taps * C + 4.0 * dstH * dstW * ax.taps;
+    // The intermediate picture of either order; the smaller one is never larger than
+    // the source or the target, so it always fits where they do.
+    const double midHFirst = static_cast<double>(dstStride) * srcH;
+    const double midVFirst = static_cast<double>(srcStride) * dstH;
+    const double ceiling = static_cast<double>(Picture::kMaxBytes);
+    const bool hFirst = midHFirst > ceiling ? false : midVFirst > ceiling ? true : costHFirst <= costVFirst;
     std::vector<std::uint8_t> mid;
-    if (costHFirst <= costVFirst) {
+    if (hFirst) {
         Allocate(mid, dstStride * static_cast<std::size_t>(srcH));
         HorizontalPass<C>(src, srcStride, mid.data(), dstStride, srcH, dstW, ax, mode);
         VerticalPass(mid.data(), dstStride, dst, dstStride, dstStride, dstH, ay, mode);

@@ -172,3 +172,11 @@ TEST(Resample, EveryRowAndColumnIsComputedAlike)
         }
     }
 }
+
+TEST(Resample, TallToWideNeedsNoHugeIntermediate)
+{
+    // 10 × 60000 to 60000 × 10: scaling x first would need a 60000 × 60000 buffer.
+    Picture tall({10, 60000}, Color::FromRgb(1, 2, 3));
+    const Picture wide = Resampled(tall, {60000, 10}, ResampleFilter::rfLanczos3);
+    EXPECT_EQ(wide.GetPixel({59999, 9}), Color::FromRgb(1, 2, 3));
+}
