@@ -1,6 +1,7 @@
 #include "actions/PictureClipboard.h"
 
 #include "gfx/codecs/BmpCodec.h"
+#include "gfx/ops/SelectedArea.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,13 +28,8 @@ std::uint32_t GetU32(const std::uint8_t* p)
 
 std::vector<std::uint8_t> EncodeRawPicture(const gfx::Picture& source)
 {
-    gfx::Picture colour;
-    const gfx::Picture* picture = &source;
-    if (source.Format() != gfx::PixelFormat::Bgr24) {
-        colour = source;
-        colour.ConvertTo(gfx::PixelFormat::Bgr24);
-        picture = &colour;
-    }
+    gfx::Picture scratch;
+    const gfx::Picture* picture = &gfx::AsColour(source, scratch);
     const auto w = static_cast<std::size_t>(picture->Width());
     const auto h = static_cast<std::size_t>(picture->Height());
     const bool alpha = picture->HasAlpha();

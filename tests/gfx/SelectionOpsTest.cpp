@@ -2,6 +2,9 @@
 // masked copy and the keyed draw.
 #include "gfx/GfxError.h"
 #include "gfx/ops/Blur.h"
+#include "gfx/ops/Contrast.h"
+#include "gfx/ops/GammaCorrect.h"
+#include "gfx/ops/Sharpen.h"
 #include "gfx/ops/CropSel.h"
 #include "gfx/ops/KeyedDraw.h"
 #include "gfx/ops/MakeTile.h"
@@ -314,4 +317,59 @@ TEST(KeyedDraw, LeavesTheKeyColourOutAndClips)
     EXPECT_EQ(plain.GetPixel({3, 3}), colors::Red);
     EXPECT_EQ(plain.GetPixel({2, 2}), colors::Yellow);
     EXPECT_EQ(plain.GetPixel({0, 0}), colors::White);
+}
+
+// ---- the effects of the effects window
+
+TEST(Effects, ContrastSpreadsFromMiddleGreyOrFlattens)
+{
+    struct Case {
+        int amount;
+        Color in, out;
+    };
+    const std::vector<Case> cases = {
+        {0, kRgb(100, 150, 200), kRgb(100, 150, 200)},
+        {100, kRgb(100, 150, 200), kRgb(0, 255, 255)},
+        {-100, kRgb(100, 150, 200), kRgb(128, 128, 128)},
+        {-50, kRgb(0, 128, 255), kRgb(64, 128, 192)},
+        {500, kRgb(127, 129, 0), kRgb(0, 255, 0)}, // beyond 100 counts as 100
+    };
+    for (const Case& c : cases) {
+        Picture p({1, 1}, c.in);
+        Contrast(p, c.amount);
+        EXPECT_EQ(p.GetPixel({0, 0}), c.out) << c.amount;
+    }
+}
+
+TEST(Effects, GammaBendsMidTonesAndKeepsTheEnds)
+{
+    Picture p({3, 1});
+    p.SetPixel({0, 0}, colors::Black);
+    p.SetPixel({1, 0}, kRgb(64, 128, 192));
+    p.SetPixel({2, 0}, colors::White);
+    Picture lighter = p;
+    GammaCorrect(lighter, 2.0);
+    EXPECT_EQ(lighter.GetPixel({0, 0}), colors::Black);
+    EXPECT_EQ(lighter.GetPixel({2, 0}), colors::White);
+    EXPECT_GT(lighter.GetPixel({1, 0}).R(), 64);
+    Picture same = p;
+    GammaCorrect(same, 0);
+    GammaCorrect(same, -1);
+    GammaCorrect(same, 1.0);
+    EXPECT_EQ(same, p);
+}
+
+TEST(Effects, SharpenRaisesEdgeContrastOnly)
+{
+    Picture p({20, 5}, kRgb(100, 100, 100));
+    for (int y = 0; y < 5; ++y)
+        for (int x = 10; x < 20; ++x) p.SetPixel({x, y}, kRgb(150, 150, 150));
+    Picture sharp = p;
+    Sharpen(sharp, 10);
+    EXPECT_LT(sharp.GetPixel({9, 2}).R(), 100);
+    EXPECT_GT(sharp.GetPixel({10, 2}).R(), 150);
+    EXPECT_EQ(sharp.GetPixel({2, 2}), kRgb(100, 100, 100));
+    Picture none = p;
+    Sharpen(none, 0);
+    EXPECT_EQ(none, p);
 }

@@ -6,13 +6,8 @@ namespace ix::gfx {
 
 Picture CropSel(const Picture& source, const SelectedArea& area, Color background)
 {
-    Picture colour;
-    const Picture* src = &source;
-    if (source.Format() != PixelFormat::Bgr24) {
-        colour = source;
-        colour.ConvertTo(PixelFormat::Bgr24);
-        src = &colour;
-    }
+    Picture scratch;
+    const Picture* src = &AsColour(source, scratch);
     const Rect box = area.Box(src->GetSize());
     if (box.IsEmpty()) return {};
     Picture out(box.GetSize(), background);

@@ -1,6 +1,7 @@
 #include "gfx/ops/MakeTile.h"
 
 #include "gfx/GfxError.h"
+#include "gfx/ops/SelectedArea.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,13 +12,8 @@ Picture MakeTile(const Picture& source, int across, int down)
 {
     if (across < 1 || down < 1) throw GfxError("MakeTile: counts must be at least 1");
     if (source.IsEmpty()) return {};
-    Picture colour;
-    const Picture* src = &source;
-    if (source.Format() != PixelFormat::Bgr24) {
-        colour = source;
-        colour.ConvertTo(PixelFormat::Bgr24);
-        src = &colour;
-    }
+    Picture scratch;
+    const Picture* src = &AsColour(source, scratch);
     const std::int64_t width = std::int64_t{src->Width()} * across;
     const std::int64_t height = std::int64_t{src->Height()} * down;
     if (width > Picture::kMaxSide || height > Picture::kMaxSide) throw GfxError("MakeTile: result too large");

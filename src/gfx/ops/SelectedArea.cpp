@@ -22,4 +22,17 @@ void EnsureColourPicture(Picture& picture)
     if (picture.Format() != PixelFormat::Bgr24) picture.ConvertTo(PixelFormat::Bgr24);
 }
 
+const Picture& AsColour(const Picture& picture, Picture& scratch)
+{
+    if (picture.Format() == PixelFormat::Bgr24) return picture;
+    scratch = picture;
+    scratch.ConvertTo(PixelFormat::Bgr24);
+    return scratch;
+}
+
+void ApplyChannelTable(Picture& picture, const ChannelTable& t, const SelectedArea& area)
+{
+    MapSelected(picture, area, [&t](Bgr p, int, int) { return Bgr{t[p.b], t[p.g], t[p.r]}; });
+}
+
 } // namespace ix::gfx

@@ -11,6 +11,7 @@
 #include "gfx/Picture.h"
 #include "gfx/view/Selection.h"
 
+#include <array>
 #include <cstdint>
 
 namespace ix::gfx {
@@ -55,5 +56,29 @@ constexpr Bgr MixBgr(Bgr from, Bgr to, std::uint8_t amount)
 
 // Operations work on 24-bit colour: a black-and-white picture is converted first.
 void EnsureColourPicture(Picture& picture);
+// The picture itself when it is 24-bit colour, else a colour copy of it made in `scratch`.
+const Picture& AsColour(const Picture& picture, Picture& scratch);
+
+// Every selected pixel p of the picture becomes map(p), mixed in by the mask value.
+template <typename Map>
+void MapSelected(Picture& picture, const SelectedArea& area, Map&& map)
+{
+    if (picture.IsEmpty()) return;
+    EnsureColourPicture(picture);
+    const Rect box = area.Box(picture.GetSize());
+    for (int y = box.top; y < box.bottom; ++y) {
+        Bgr* row = picture.BgrRow(y);
+        for (int x = box.left; x < box.right; ++x) {
+            const std::uint8_t m = area.At(x, y);
+            if (m == 0) continue;
+            const Bgr q = map(row[x], x, y);
+            row[x] = m == 255 ? q : MixBgr(row[x], q, m);
+        }
+    }
+}
+
+// A channel curve: each of red, green and blue c becomes table[c].
+using ChannelTable = std::array<std::uint8_t, 256>;
+void ApplyChannelTable(Picture& picture, const ChannelTable& table, const SelectedArea& area);
 
 } // namespace ix::gfx
