@@ -1,9 +1,11 @@
 #include "actions/PictureClipboard.h"
 
+#include "gfx/GfxError.h"
 #include "gfx/codecs/BmpCodec.h"
 #include "gfx/ops/SelectedArea.h"
 
 #include <algorithm>
+#include <limits>
 #include <cstring>
 #include <string_view>
 
@@ -33,7 +35,10 @@ std::vector<std::uint8_t> EncodeRawPicture(const gfx::Picture& source)
     const auto w = static_cast<std::size_t>(picture->Width());
     const auto h = static_cast<std::size_t>(picture->Height());
     const bool alpha = picture->HasAlpha();
-    std::vector<std::uint8_t> out(kHeaderSize + w * h * (alpha ? 4 : 3));
+    const std::uint64_t total = kHeaderSize + std::uint64_t{w} * h * (alpha ? 4 : 3);
+    if (total > std::numeric_limits<std::size_t>::max()) throw gfx::GfxError("picture too large for the clipboard");
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(total));
+    if (out.size() < kHeaderSize) return out; // cannot happen; tells the compiler the header fits
     std::memcpy(out.data(), kMagic.data(), kMagic.size());
     PutU32(out.data() + 6, static_cast<std::uint32_t>(w));
     PutU32(out.data() + 10, static_cast<std::uint32_t>(h));
