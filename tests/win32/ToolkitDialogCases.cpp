@@ -222,6 +222,21 @@ IX_CASE(ToolkitModalFormDrivenToCancel) {
     IX_CHECK(f.form.ShowModal() == ui::ModalResult::Cancel);
   }
   {
+    // The Enter key in the edit, through the dialog's keyboard handling.
+    HWND focused = nullptr, edit = nullptr;
+    ixwin::TimerDriver enter([&] {
+      HWND dialog = ixwin::FindThreadWindow(ui::win32::ModalDialogClassName());
+      if (!dialog) return false;
+      edit = Named(dialog, L"LEdit1");
+      focused = GetFocus();
+      PostMessageW(focused, WM_KEYDOWN, VK_RETURN, 1);
+      PostMessageW(focused, WM_KEYUP, VK_RETURN, 0xC0000001);
+      return true;
+    });
+    IX_CHECK(f.form.ShowModal() == ui::ModalResult::Ok);
+    IX_CHECK(focused != nullptr && focused == edit);  // the first field has the focus
+  }
+  {
     ixwin::TimerDriver enter([&] {
       HWND dialog = ixwin::FindThreadWindow(ui::win32::ModalDialogClassName());
       if (!dialog) return false;
