@@ -103,6 +103,11 @@ public:
     // Gradient1 as the gradient brush's source: sized to a working square, it renders.
     GradientSource Gradient1Source();
 
+    // Whether loading a Photoshop file into the main view brings its layers in as layers
+    // (switched on by adding a layer; never off again).
+    bool LoadPsdLayers() const { return loadPsdLayers_; }
+    void SetLoadPsdLayers(bool on) { loadPsdLayers_ = on; }
+
 protected:
     // The form-creation handler: runs once the components exist.
     void FormCreate();
@@ -133,6 +138,7 @@ private:
     gfx::Color brushOutline_ = gfx::colors::Black;
     gfx::Color brushFill_ = gfx::colors::White;
     std::minstd_rand random_;
+    bool loadPsdLayers_ = false;
 };
 
 class TPicture final : public TImageForm {
