@@ -1,8 +1,11 @@
 #include "actions/ActionRegistry.h"
 
 #include "actions/CanvasActions.h"
+#include "actions/ClipboardActions.h"
+#include "actions/DialogActions.h"
 #include "actions/DrawingActions.h"
 #include "actions/LayerActions.h"
+#include "actions/MiniatureActions.h"
 #include "actions/SelectionActions.h"
 
 namespace ix::actions {
@@ -31,6 +34,17 @@ std::span<const ExecuteRow> ExecuteRows() {
       {56, &ExecSelectTrimming},    {57, &ExecSelectCut},         {58, &ExecSelectNegative},
       {59, &ExecSelectBlur},        {60, &ExecSelectRedEyes},     {61, &ExecCanvasSelectStyle},
       {62, &ExecSetRubberBandColor}, {63, &ExecCanvasSelectCancel},
+      // Miniatures and the clipboard
+      {64, &ExecCanvasMiniatureSelSave}, {65, &ExecCanvasMiniatureExtract},
+      {66, &ExecCanvasMiniatureSize},    {67, &ExecCanvasMiniatureVisible},
+      {68, &ExecCanvasMiniatureLabel},   {69, &ExecCanvasMiniatureSub},
+      {70, &ExecCanvasMiniatureFile},    {71, &ExecCopyToClipboard},
+      {72, &ExecCanvasClipboardTest},    {73, &ExecPasteFromClipboard},
+      {74, &ExecSelCopyToClip},          {75, &ExecSelCutToClip},
+      {76, &ExecSelPasteClipStretch},
+      // Dialogs
+      {93, &ExecCanvasColorBox},         {94, &ExecCanvasOpenDialog},
+      {95, &ExecCanvasSaveDialog},
       {96, &ExecLayersAdd},         {97, &ExecLayersDelete},      {98, &ExecLayersPriority},
       {99, &ExecLayersMove},        {100, &ExecLayersRotate},     {101, &ExecLayersVisible},
       {102, &ExecLayersMergeAll},   {103, &ExecLayersGetCount},   {104, &ExecLayersCurrent},
