@@ -1,7 +1,10 @@
 #include "actions/ActionRegistry.h"
 
 #include "actions/CanvasActions.h"
+#include "actions/ClipboardActions.h"
+#include "actions/DialogActions.h"
 #include "actions/DrawingActions.h"
+#include "actions/MiniatureActions.h"
 
 namespace ix::actions {
 
@@ -21,6 +24,17 @@ std::span<const ExecuteRow> ExecuteRows() {
       {34, &ExecCanvasBrushGlow},   {35, &ExecCanvasBrushDark},   {36, &ExecCanvasBrushSate},
       {37, &ExecCanvasBrushGR},     {38, &ExecCanvasBrushTParent}, {39, &ExecCanvasToolsCancel},
       {40, &ExecCanvasEraser},
+      // Miniatures and the clipboard
+      {64, &ExecCanvasMiniatureSelSave}, {65, &ExecCanvasMiniatureExtract},
+      {66, &ExecCanvasMiniatureSize},    {67, &ExecCanvasMiniatureVisible},
+      {68, &ExecCanvasMiniatureLabel},   {69, &ExecCanvasMiniatureSub},
+      {70, &ExecCanvasMiniatureFile},    {71, &ExecCopyToClipboard},
+      {72, &ExecCanvasClipboardTest},    {73, &ExecPasteFromClipboard},
+      {74, &ExecSelCopyToClip},          {75, &ExecSelCutToClip},
+      {76, &ExecSelPasteClipStretch},
+      // Dialogs
+      {93, &ExecCanvasColorBox},         {94, &ExecCanvasOpenDialog},
+      {95, &ExecCanvasSaveDialog},
   };
   return rows;
 }

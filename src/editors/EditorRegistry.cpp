@@ -1,11 +1,14 @@
 #include "editors/EditorRegistry.h"
 
+#include "editors/CanvasEditors.h"
+
 namespace ix::editors {
 
 std::span<const EditorRow> EditorRows() {
-  // One row per implemented editor, e.g. {1, &EditCanvasCreate}.
-  static const std::vector<EditorRow> rows = {
-  };
+  static const std::vector<EditorRow> rows = [] {
+    std::vector<EditorRow> all = CanvasEditorRows();
+    return all;
+  }();
   return rows;
 }
 
