@@ -6,12 +6,15 @@
 # `linux/` (Linux only: the headless backend, the system codec libraries).
 function(ix_layer name)
   cmake_parse_arguments(L "" "" "DEPS" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  # Paths relative to the layer's folder, so that a checkout that itself lies in a folder
+  # named win32, headless or linux does not lose its sources to the filter.
+  file(GLOB_RECURSE sources RELATIVE "${CMAKE_CURRENT_SOURCE_DIR}" CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   if(WIN32)
-    list(FILTER sources EXCLUDE REGEX "/(headless|linux)/")
+    list(FILTER sources EXCLUDE REGEX "(^|/)(headless|linux)/")
   else()
-    list(FILTER sources EXCLUDE REGEX "/win32/")
+    list(FILTER sources EXCLUDE REGEX "(^|/)win32/")
   endif()
+  list(TRANSFORM sources PREPEND "${CMAKE_CURRENT_SOURCE_DIR}/")
   if(NOT sources)
     # A layer that has no code yet still has to link.
     set(sources "${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp")

@@ -65,6 +65,8 @@ void Usage()
 
 int HostMain(const std::vector<std::string>& args)
 {
+    // Line by line, so that the host's report and the plug-in's effects interleave in logs.
+    std::setvbuf(stdout, nullptr, _IOLBF, 1024);
     std::string plugin, out = ".", script;
     bool verbose = false;
     for (std::size_t i = 1; i < args.size(); ++i) {

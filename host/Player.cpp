@@ -78,6 +78,7 @@ const std::vector<Player::Command>& Player::Commands()
         {"release", 2, 3, &Player::DoRelease},
         {"click", 2, 3, &Player::DoClick},
         {"drag", 3, -1, &Player::DoDrag},
+        {"stroke", 3, -1, &Player::DoStroke},
         {"hostcontrol", 2, 3, &Player::DoHostControl},
         {"paint", 2, 2, &Player::DoPaint},
         {"snapshot", 2, 2, &Player::DoSnapshot},

@@ -108,11 +108,13 @@ private:
     void DoMessage(const Statement&, const Args&);
     void DoAbout(const Statement&, const Args&);
     // Gestures and pictures (PlayerWindows.cpp).
+    void Delivered(bool delivered, int line);
     void DoPress(const Statement&, const Args&);
     void DoMove(const Statement&, const Args&);
     void DoRelease(const Statement&, const Args&);
     void DoClick(const Statement&, const Args&);
     void DoDrag(const Statement&, const Args&);
+    void DoStroke(const Statement&, const Args&);
     void DoHostControl(const Statement&, const Args&);
     void DoPaint(const Statement&, const Args&);
     void DoSnapshot(const Statement&, const Args&);

@@ -7,6 +7,7 @@
 #include "host/Words.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 
 namespace ix::host {
@@ -16,19 +17,25 @@ constexpr std::uint32_t kHostControlMessage = 1274; // the canvas's control mess
 
 } // namespace
 
+void Player::Delivered(bool delivered, int line)
+{
+    // A disabled or hidden window takes no input, as on a real screen: no error.
+    if (!delivered) Note(line, "the mouse input reached no window");
+}
+
 void Player::DoPress(const Statement& s, const Args& a)
 {
     Object& o = FindObject(a[0], s.line);
     Point p = ReadPoint(a[1], s.line);
     MouseButton b = a.size() > 2 ? ReadButton(a[2], s.line) : MouseButton::Left;
-    if (!stage_.MouseDown(InputWindow(o), b, p.x, p.y)) throw ScriptError(s.line, "cannot press on " + ToUtf8(a[0]));
+    Delivered(stage_.MouseDown(InputWindow(o), b, p.x, p.y), s.line);
 }
 
 void Player::DoMove(const Statement& s, const Args& a)
 {
     Object& o = FindObject(a[0], s.line);
     Point p = ReadPoint(a[1], s.line);
-    if (!stage_.MouseMove(InputWindow(o), p.x, p.y)) throw ScriptError(s.line, "cannot move over " + ToUtf8(a[0]));
+    Delivered(stage_.MouseMove(InputWindow(o), p.x, p.y), s.line);
 }
 
 void Player::DoRelease(const Statement& s, const Args& a)
@@ -36,7 +43,7 @@ void Player::DoRelease(const Statement& s, const Args& a)
     Object& o = FindObject(a[0], s.line);
     Point p = ReadPoint(a[1], s.line);
     MouseButton b = a.size() > 2 ? ReadButton(a[2], s.line) : MouseButton::Left;
-    if (!stage_.MouseUp(InputWindow(o), b, p.x, p.y)) throw ScriptError(s.line, "cannot release on " + ToUtf8(a[0]));
+    Delivered(stage_.MouseUp(InputWindow(o), b, p.x, p.y), s.line);
 }
 
 void Player::DoClick(const Statement& s, const Args& a)
@@ -45,8 +52,8 @@ void Player::DoClick(const Statement& s, const Args& a)
     Point p = ReadPoint(a[1], s.line);
     MouseButton b = a.size() > 2 ? ReadButton(a[2], s.line) : MouseButton::Left;
     // The window is looked up again for the release: the press may have replaced it.
-    if (!stage_.MouseDown(InputWindow(o), b, p.x, p.y) || (!heldError_ && !stage_.MouseUp(InputWindow(o), b, p.x, p.y)))
-        throw ScriptError(s.line, "cannot click on " + ToUtf8(a[0]));
+    Delivered(stage_.MouseDown(InputWindow(o), b, p.x, p.y), s.line);
+    if (!heldError_) Delivered(stage_.MouseUp(InputWindow(o), b, p.x, p.y), s.line);
 }
 
 void Player::DoDrag(const Statement& s, const Args& a)
@@ -61,11 +68,33 @@ void Player::DoDrag(const Statement& s, const Args& a)
     if (a.size() - first < 2) throw ScriptError(s.line, "a drag needs at least two points");
     std::vector<Point> points;
     for (std::size_t i = first; i < a.size(); ++i) points.push_back(ReadPoint(a[i], s.line));
-    bool ok = stage_.MouseDown(InputWindow(o), b, points.front().x, points.front().y);
-    for (std::size_t i = 1; ok && !heldError_ && i < points.size(); ++i)
-        ok = stage_.MouseMove(InputWindow(o), points[i].x, points[i].y);
-    if (ok && !heldError_) ok = stage_.MouseUp(InputWindow(o), b, points.back().x, points.back().y);
-    if (!ok) throw ScriptError(s.line, "cannot drag on " + ToUtf8(a[0]));
+    Delivered(stage_.MouseDown(InputWindow(o), b, points.front().x, points.front().y), s.line);
+    for (std::size_t i = 1; !heldError_ && i < points.size(); ++i)
+        Delivered(stage_.MouseMove(InputWindow(o), points[i].x, points[i].y), s.line);
+    if (!heldError_) Delivered(stage_.MouseUp(InputWindow(o), b, points.back().x, points.back().y), s.line);
+}
+
+void Player::DoStroke(const Statement& s, const Args& a)
+{
+    // As a hand moves a mouse: a move every few pixels along each segment.
+    constexpr int kStep = 3;
+    Args path(a.begin(), a.begin() + 1);
+    std::size_t first = IsButtonWord(a[1]) ? 2 : 1;
+    path.insert(path.end(), a.begin() + 1, a.begin() + static_cast<std::ptrdiff_t>(first));
+    if (a.size() - first < 2) throw ScriptError(s.line, "a stroke needs at least two points");
+    Point from = ReadPoint(a[first], s.line);
+    path.push_back(a[first]);
+    for (std::size_t i = first + 1; i < a.size(); ++i) {
+        Point to = ReadPoint(a[i], s.line);
+        int steps = std::max(1, std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / kStep);
+        for (int k = 1; k <= steps; ++k) {
+            int x = from.x + static_cast<int>(static_cast<long long>(to.x - from.x) * k / steps);
+            int y = from.y + static_cast<int>(static_cast<long long>(to.y - from.y) * k / steps);
+            path.push_back(std::to_string(x) + "," + std::to_string(y));
+        }
+        from = to;
+    }
+    DoDrag(s, path);
 }
 
 void Player::DoHostControl(const Statement& s, const Args& a)

@@ -43,6 +43,9 @@ public:
     virtual WindowId CanvasWindow(WindowId object) = 0;
     virtual bool IsEnabled(WindowId w) = 0;
 
+    // Mouse input at client coordinates of w, routed as the window system routes real
+    // input: false when no window takes it (w or the window under the point is disabled
+    // or hidden). A window that holds the capture gets it wherever the point lies.
     virtual bool MouseDown(WindowId w, MouseButton b, int x, int y) = 0;
     virtual bool MouseMove(WindowId w, int x, int y) = 0;
     virtual bool MouseUp(WindowId w, MouseButton b, int x, int y) = 0;

@@ -251,7 +251,8 @@ void DialogDriver::AnswerForm(HWND form)
         case FormStep::Kind::Type:
         case FormStep::Kind::Set: {
             HWND c = control(step);
-            bool isText = step.kind == FormStep::Kind::Type || SameName(a[1], "text");
+            // A spin edit's value is the text of its edit.
+            bool isText = step.kind == FormStep::Kind::Type || SameName(a[1], "text") || SameName(a[1], "value");
             if (c && isText) SetWindowTextW(c, Wide(step.kind == FormStep::Kind::Type ? a[1] : a[2]).c_str());
             else if (c && SameName(a[1], "itemindex")) {
                 SendMessageW(c, CB_SETCURSEL, static_cast<WPARAM>(ReadInt(a[2], step.line, -1, 100000)), 0);
@@ -285,7 +286,7 @@ void DialogDriver::AnswerForm(HWND form)
             HWND c = control(step);
             if (!c) break;
             std::string got;
-            if (SameName(a[1], "text")) got = Narrow(WindowText(c));
+            if (SameName(a[1], "text") || SameName(a[1], "value")) got = Narrow(WindowText(c));
             else if (SameName(a[1], "itemindex")) got = std::to_string(SendMessageW(c, CB_GETCURSEL, 0, 0));
             else {
                 fail(step.line, "the property " + ToUtf8(a[1]) + " cannot be read on Windows");

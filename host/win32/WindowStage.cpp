@@ -233,6 +233,8 @@ private:
     {
         HWND w = AsWindow(id);
         if (!IsWindow(w)) return false;
+        // Real input never reaches a disabled or hidden window, unless it holds the capture.
+        if (GetCapture() != w && (!IsWindowEnabled(w) || !IsWindowVisible(w))) return false;
         LPARAM at = static_cast<LPARAM>(static_cast<std::uint16_t>(x)) |
                     static_cast<LPARAM>(static_cast<std::uint32_t>(static_cast<std::uint16_t>(y)) << 16);
         SendMessageW(w, message, held_, at);

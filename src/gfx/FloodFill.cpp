@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <new>
 #include <vector>
 
@@ -204,6 +208,25 @@ std::int64_t FloodFill(Picture& picture, Point seed, Color fill)
     constexpr std::size_t kBlock = sizeof targetBlock;
     auto same = [&](const Bgr* row, int x) { return row[x] == target; };
     auto sameBlock = [&](const Bgr* row, int x) { return std::memcmp(row + x, targetBlock, kBlock) == 0; };
+#if defined(__SSE2__)
+    // Sixteen pixels (48 bytes) against the area's colour in three vector compares.
+    Bgr wide[16];
+    std::fill_n(wide, 16, target);
+    const __m128i t0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(wide));
+    const __m128i t1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(wide) + 1);
+    const __m128i t2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(wide) + 2);
+    auto same16 = [&](const Bgr* row, int x) {
+        const __m128i* p = reinterpret_cast<const __m128i*>(row + x);
+        const __m128i eq = _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128(p), t0),
+                                                       _mm_cmpeq_epi8(_mm_loadu_si128(p + 1), t1)),
+                                         _mm_cmpeq_epi8(_mm_loadu_si128(p + 2), t2));
+        return _mm_movemask_epi8(eq) == 0xFFFF;
+    };
+#else
+    auto same16 = [&](const Bgr* row, int x) {
+        return sameBlock(row, x) && sameBlock(row, x + 4) && sameBlock(row, x + 8) && sameBlock(row, x + 12);
+    };
+#endif
     auto paintedBlock = [&](const Bgr* row, int x) { return std::memcmp(row + x, paintBlock, kBlock) == 0; };
     std::vector<Seed> stack;
     Reserve(stack, 1024);
@@ -216,8 +239,10 @@ std::int64_t FloodFill(Picture& picture, Point seed, Color fill)
         if (!same(row, s.x)) continue;
         int x0 = s.x;
         int x1 = s.x + 1;
+        while (x0 >= 16 && same16(row, x0 - 16)) x0 -= 16;
         while (x0 >= 4 && sameBlock(row, x0 - 4)) x0 -= 4;
         while (x0 > 0 && same(row, x0 - 1)) --x0;
+        while (x1 + 16 <= width && same16(row, x1)) x1 += 16;
         while (x1 + 4 <= width && sameBlock(row, x1)) x1 += 4;
         while (x1 < width && same(row, x1)) ++x1;
         int x = x0;
@@ -229,6 +254,12 @@ std::int64_t FloodFill(Picture& picture, Point seed, Color fill)
             const Bgr* nrow = picture.BgrRow(ny);
             bool inRun = false;
             for (int nx = x0; nx < x1;) {
+                if (nx + 16 <= x1 && same16(nrow, nx)) {
+                    if (!inRun) Push(stack, Seed{nx, ny});
+                    inRun = true;
+                    nx += 16;
+                    continue;
+                }
                 if (nx + 4 <= x1) {
                     if (sameBlock(nrow, nx)) {
                         if (!inRun) Push(stack, Seed{nx, ny});

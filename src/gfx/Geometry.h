@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace ix::gfx {
 
@@ -36,8 +37,9 @@ struct Rect {
     }
     static constexpr Rect FromSize(Size size) { return {0, 0, size.width, size.height}; }
 
-    constexpr int Width() const { return right - left; }
-    constexpr int Height() const { return bottom - top; }
+    // Saturated, so rectangles spanning most of the coordinate range do not overflow.
+    constexpr int Width() const { return Span(left, right); }
+    constexpr int Height() const { return Span(top, bottom); }
     constexpr Size GetSize() const { return {Width(), Height()}; }
     constexpr Point TopLeft() const { return {left, top}; }
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
@@ -64,6 +66,13 @@ struct Rect {
     }
 
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
+
+private:
+    static constexpr int Span(int from, int to)
+    {
+        const long long d = static_cast<long long>(to) - from;
+        return static_cast<int>(std::clamp<long long>(d, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    }
 };
 
 } // namespace ix::gfx

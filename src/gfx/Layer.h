@@ -8,6 +8,8 @@
 #include "gfx/BlendOp.h"
 #include "gfx/Picture.h"
 
+#include <limits>
+
 namespace ix::gfx {
 
 struct Layer {
@@ -24,7 +26,15 @@ struct Layer {
 
     int ShownWidth() const { return displayWidth > 0 ? displayWidth : picture.Width(); }
     int ShownHeight() const { return displayHeight > 0 ? displayHeight : picture.Height(); }
-    Rect ShownRect() const { return {posX, posY, posX + ShownWidth(), posY + ShownHeight()}; }
+    // Far-away positions saturate instead of overflowing.
+    Rect ShownRect() const
+    {
+        auto edge = [](int pos, int length) {
+            const long long e = static_cast<long long>(pos) + length;
+            return static_cast<int>(e > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : e);
+        };
+        return {posX, posY, edge(posX, ShownWidth()), edge(posY, ShownHeight())};
+    }
 };
 
 } // namespace ix::gfx

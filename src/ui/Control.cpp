@@ -95,11 +95,27 @@ void Control::SendToBack()
     Invalidate();
 }
 
+namespace {
+
+gfx::Rect Sane(long long left, long long top, long long width, long long height)
+{
+    const long long m = Control::kMaxCoordinate;
+    const long long l = std::clamp(left, -m, m), t = std::clamp(top, -m, m);
+    const long long w = std::clamp(width, 0LL, m), h = std::clamp(height, 0LL, m);
+    return {static_cast<int>(l), static_cast<int>(t), static_cast<int>(l + w), static_cast<int>(t + h)};
+}
+
+} // namespace
+
+void Control::SetBounds(int left, int top, int width, int height)
+{
+    SetBounds(Sane(left, top, width, height));
+}
+
 void Control::ApplyBounds(const gfx::Rect& requested)
 {
-    gfx::Rect b = requested;
-    b.right = std::max(b.right, b.left);
-    b.bottom = std::max(b.bottom, b.top);
+    const gfx::Rect b = Sane(requested.left, requested.top, static_cast<long long>(requested.right) - requested.left,
+                             static_cast<long long>(requested.bottom) - requested.top);
     if (b == bounds_) return;
     const gfx::Rect old = bounds_;
     bounds_ = b;

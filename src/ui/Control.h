@@ -78,9 +78,11 @@ public:
     int Top() const { return bounds_.top; }
     int Width() const { return bounds_.Width(); }
     int Height() const { return bounds_.Height(); }
-    // Widths and heights below 0 become 0.
+    // Positions are kept within ±kMaxCoordinate and sizes within 0..kMaxCoordinate, so
+    // that no coordinate arithmetic of the tree can overflow.
+    static constexpr int kMaxCoordinate = 1 << 24;
     void SetBounds(const gfx::Rect& bounds);
-    void SetBounds(int left, int top, int width, int height) { SetBounds({left, top, left + width, top + height}); }
+    void SetBounds(int left, int top, int width, int height);
     void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
     void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
     void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }

@@ -108,8 +108,11 @@ void MouseRouter::Up(MouseButton button, gfx::Point p)
     }
     const gfx::Point l = Local(*target, p);
     const std::weak_ptr<const int> life = target->LifeToken();
+    // The handler may destroy the whole tree, this router with it (a canvas deleted by
+    // the subroutine its click runs): touch nothing of ours afterwards unless it lives.
+    const std::weak_ptr<const int> rootLife = root_.LifeToken();
     Guarded([&] { target->HandleMouseUp({button, l.x, l.y}); });
-    if (button != MouseButton::Left) return;
+    if (rootLife.expired() || button != MouseButton::Left) return;
     Control* pressed = leftPressed_.Get();
     leftPressed_.Set(nullptr);
     // The up handler may have destroyed or moved the control: check it again.

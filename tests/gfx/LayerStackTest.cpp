@@ -168,3 +168,22 @@ TEST(LayerStack, MergeAllComposesOnTheBackgroundIntoOneNewLayer)
     EXPECT_EQ(l.picture.GetPixel({2, 0}), colors::Black); // layer 0: black Mul over white
     EXPECT_EQ(l.picture.GetPixel({7, 0}), colors::Red);   // red Min the white background
 }
+
+TEST(LayerStack, MergesTooLargeToMakeThrowAndChangeNothing)
+{
+    // Layers so far apart that a picture covering both is refused.
+    for (bool all : {false, true}) {
+        LayerStack s = Stack(3);
+        s.At(1).posX = 2000000000;
+        s.At(1).posY = -2000000000;
+        s.At(2).posX = -5;
+        const LayerStack before = s;
+        if (all) EXPECT_THROW(s.MergeAll(colors::White), GfxError);
+        else EXPECT_THROW(s.Merge(0, 1), GfxError);
+        ExpectSame(s, before);
+    }
+    Layer far;
+    far.picture = Picture({4, 4});
+    far.posX = 2147483646;
+    EXPECT_EQ(far.ShownRect().right, 2147483647);
+}

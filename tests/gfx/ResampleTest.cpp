@@ -147,7 +147,7 @@ TEST(Resample, EveryRowAndColumnIsComputedAlike)
 {
     // Rows (columns) that are equal must stay equal: the fast paths for most rows and the
     // plain path for the last row and the last bytes of a row must agree.
-    Picture rows({53, 6}), cols({7, 41});
+    Picture rows({53, 6}), cols({23, 41}); // 69-byte rows: every vector width and a tail
     std::mt19937 rng(5);
     for (int x = 0; x < 53; ++x) {
         const Color c = Color::FromRgb(int(rng() & 255), int(rng() & 255), int(rng() & 255));
@@ -155,7 +155,7 @@ TEST(Resample, EveryRowAndColumnIsComputedAlike)
     }
     for (int y = 0; y < 41; ++y) {
         const Color c = Color::FromRgb(int(rng() & 255), int(rng() & 255), int(rng() & 255));
-        for (int x = 0; x < 7; ++x) cols.SetPixel({x, y}, c);
+        for (int x = 0; x < 23; ++x) cols.SetPixel({x, y}, c);
     }
     for (int f = 1; f < kResampleFilterCount; ++f) {
         for (Size size : {Size{19, 6}, Size{120, 6}, Size{19, 13}}) {
@@ -164,11 +164,19 @@ TEST(Resample, EveryRowAndColumnIsComputedAlike)
                 for (int x = 0; x < size.width; ++x)
                     ASSERT_EQ(out.GetPixel({x, y}), out.GetPixel({x, 0})) << kResampleFilterNames[f] << x << "," << y;
         }
-        for (Size size : {Size{7, 13}, Size{7, 100}, Size{3, 100}}) {
+        for (Size size : {Size{23, 13}, Size{23, 100}, Size{3, 100}}) {
             const Picture out = Resampled(cols, size, Filter(f));
             for (int y = 0; y < size.height; ++y)
                 for (int x = 1; x < size.width; ++x)
                     ASSERT_EQ(out.GetPixel({x, y}), out.GetPixel({0, y})) << kResampleFilterNames[f] << x << "," << y;
         }
     }
+}
+
+TEST(Resample, TallToWideNeedsNoHugeIntermediate)
+{
+    // 10 × 60000 to 60000 × 10: scaling x first would need a 60000 × 60000 buffer.
+    Picture tall({10, 60000}, Color::FromRgb(1, 2, 3));
+    const Picture wide = Resampled(tall, {60000, 10}, ResampleFilter::rfLanczos3);
+    EXPECT_EQ(wide.GetPixel({59999, 9}), Color::FromRgb(1, 2, 3));
 }

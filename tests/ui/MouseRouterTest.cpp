@@ -165,3 +165,58 @@ TEST_F(RouterTest, ControlDestroyedWhileCapturedReleasesTheCapture)
 }
 
 } // namespace
+
+namespace {
+
+// The miniature drag: a control that moves itself by the pointer's offset from the press
+// point on every move follows the mouse exactly, because capture keeps the moves coming
+// in its (moving) client coordinates.
+TEST(Drag, SelfMovingControlFollowsThePointer)
+{
+    Form form("F");
+    form.SetClientSize({400, 300});
+    Panel& mini = form.Add<Panel>("TMPImageEn1");
+    mini.SetBounds(49, 43, 228, 185);
+    bool dragging = false;
+    int startX = 0, startY = 0;
+    mini.onMouseDown = [&](Control& c, const MouseEvent& e) {
+        c.BringToFront();
+        dragging = e.button == MouseButton::Left;
+        startX = e.x;
+        startY = e.y;
+    };
+    mini.onMouseMove = [&](Control& c, const MouseEvent& e) {
+        if (dragging) c.SetPosition({c.Left() + e.x - startX, c.Top() + e.y - startY});
+    };
+    mini.onMouseUp = [&](Control&, const MouseEvent&) { dragging = false; };
+    form.Router().Down(MouseButton::Left, {60, 50});
+    form.Router().Move({70, 65});
+    form.Router().Move({-100, 400}); // beyond the form: no bounds
+    form.Router().Up(MouseButton::Left, {-100, 400});
+    EXPECT_EQ(mini.Left(), 49 + (-100 - 60));
+    EXPECT_EQ(mini.Top(), 43 + (400 - 50));
+    form.Router().Move({0, 0});
+    EXPECT_EQ(mini.Left(), 49 - 160);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Drag, AFormDestroyedByItsOwnHandlerIsSafe)
+{
+    auto form = std::make_unique<Form>("F");
+    form->SetClientSize({100, 100});
+    Panel& p = form->Add<Panel>("p");
+    p.SetBounds(0, 0, 50, 50);
+    int clicks = 0;
+    p.onClick = [&](Control&) { ++clicks; };
+    p.onMouseUp = [&](Control&, const MouseEvent&) { form.reset(); };
+    MouseRouter& router = form->Router();
+    router.Down(MouseButton::Left, {10, 10});
+    router.Up(MouseButton::Left, {10, 10}); // the form, and the router, are gone inside
+    EXPECT_EQ(form, nullptr);
+    EXPECT_EQ(clicks, 0);
+}
+
+} // namespace

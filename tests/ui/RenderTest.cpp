@@ -126,12 +126,22 @@ TEST_F(RenderTest, GradientBoxRunsFromStartToEnd)
 {
     GradientBox& g = form.Add<GradientBox>("Gradient1");
     g.SetBounds(0, 0, 11, 3);
-    g.SetStartColor(Color::FromRgb(0, 0, 0));
+    EXPECT_EQ(g.BeginColor(), ix::gfx::colors::Yellow); // the canvas's Gradient1 colours
+    EXPECT_EQ(g.EndColor(), ix::gfx::colors::Fuchsia);
+    g.SetBeginColor(Color::FromRgb(0, 0, 0));
     g.SetEndColor(Color::FromRgb(250, 100, 0));
-    const Surface s = Render();
+    g.SetStyle(ix::gfx::GradientStyle::LinearH);
+    Surface s = Render();
     EXPECT_EQ(s.At({0, 1}), ToArgb(Color::FromRgb(0, 0, 0)));
     EXPECT_EQ(s.At({5, 1}), ToArgb(Color::FromRgb(125, 50, 0)));
     EXPECT_EQ(s.At({10, 1}), ToArgb(Color::FromRgb(250, 100, 0)));
+    EXPECT_EQ(s.At({11, 1}), ToArgb(kBack));
+    g.SetStyle(ix::gfx::GradientStyle::LinearV);
+    g.SetHeight(11);
+    s = Render();
+    EXPECT_EQ(s.At({3, 0}), ToArgb(Color::FromRgb(0, 0, 0)));
+    EXPECT_EQ(s.At({3, 10}), ToArgb(Color::FromRgb(250, 100, 0)));
+    EXPECT_EQ(g.Gradient().Image().GetSize(), (ix::gfx::Size{11, 11}));
 }
 
 TEST_F(RenderTest, GradientLabelHasRoundedCornersAndItsBorder)

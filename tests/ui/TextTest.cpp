@@ -1,6 +1,5 @@
 #include "ui/Platform.h"
 #include "ui/headless/FontMap.h"
-#include "ui/text/Cp1251.h"
 #include "ui/text/TextLayout.h"
 #include "ui/text/TextRenderer.h"
 
@@ -9,35 +8,6 @@
 using namespace ix::ui;
 
 namespace {
-
-TEST(Cp1251, ConversionTable)
-{
-    struct Case {
-        unsigned char byte;
-        char32_t cp;
-    };
-    const Case cases[] = {{'A', U'A'},      {0xC0, U'\u0410'}, {0xFF, U'\u044F'}, {0xA8, U'\u0401'},
-                          {0xB8, U'\u0451'}, {0xB9, U'\u2116'}, {0x88, U'\u20AC'}, {0x98, U'\uFFFD'}};
-    for (const Case& c : cases) EXPECT_EQ(Cp1251ToCodePoint(c.byte), c.cp) << int(c.byte);
-    EXPECT_EQ(Cp1251ToUtf8("\xCF\xF0\xE8\xE2\xE5\xF2"), "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"); // Привет
-}
-
-TEST(Cp1251, RoundTripOfEveryDefinedByte)
-{
-    for (int b = 1; b < 256; ++b) {
-        if (b == 0x98) continue;
-        const std::string s(1, static_cast<char>(b));
-        EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(s)), s) << b;
-    }
-}
-
-TEST(Cp1251, UnmappableAndMalformedUtf8BecomeQuestionMarks)
-{
-    EXPECT_EQ(Utf8ToCp1251("\xE4\xB8\xAD"), "?");   // a CJK character
-    EXPECT_EQ(Utf8ToCp1251("a\xC3"), "a?");         // cut short
-    EXPECT_EQ(Utf8ToCp1251("\xFFz"), "?z");         // not UTF-8 at all
-    EXPECT_EQ(Utf8ToCp1251("\xD0\x41"), "?A");      // bad continuation byte
-}
 
 TEST(FontMap, NamesMapToDejaVuFaces)
 {

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <functional>
 #include <string>
 
 #include "ui/Button.h"
@@ -87,6 +89,27 @@ HWND ButtonCaptioned(HWND dialog, const wchar_t* caption) {
     if (std::wstring(text) == caption) return h;
   }
   return nullptr;
+}
+
+// A native control by the component name it carries in the "ixName" property.
+HWND Named(HWND dialog, const wchar_t* name) {
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(c, L"ixName")));
+    wchar_t text[64] = {};
+    if (atom && GlobalGetAtomNameW(atom, text, 64) && std::wstring(text) == name) return c;
+  }
+  return nullptr;
+}
+
+// A file dialog driver step: types the name and confirms.
+std::function<bool()> TypeFileName(const std::wstring& name) {
+  return [name] {
+    HWND dialog = ixwin::FindThreadWindow(L"#32770");
+    if (!dialog) return false;
+    SetDlgItemTextW(dialog, 1148, name.c_str());
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return true;
+  };
 }
 
 std::wstring TextOf(HWND h) {
@@ -199,6 +222,21 @@ IX_CASE(ToolkitModalFormDrivenToCancel) {
     IX_CHECK(f.form.ShowModal() == ui::ModalResult::Cancel);
   }
   {
+    // The Enter key in the edit, through the dialog's keyboard handling.
+    HWND focused = nullptr, edit = nullptr;
+    ixwin::TimerDriver enter([&] {
+      HWND dialog = ixwin::FindThreadWindow(ui::win32::ModalDialogClassName());
+      if (!dialog) return false;
+      edit = Named(dialog, L"LEdit1");
+      focused = GetFocus();
+      PostMessageW(focused, WM_KEYDOWN, VK_RETURN, 1);
+      PostMessageW(focused, WM_KEYUP, VK_RETURN, 0xC0000001);
+      return true;
+    });
+    IX_CHECK(f.form.ShowModal() == ui::ModalResult::Ok);
+    IX_CHECK(focused != nullptr && focused == edit);  // the first field has the focus
+  }
+  {
     ixwin::TimerDriver enter([&] {
       HWND dialog = ixwin::FindThreadWindow(ui::win32::ModalDialogClassName());
       if (!dialog) return false;
@@ -212,28 +250,31 @@ IX_CASE(ToolkitModalFormDrivenToCancel) {
 IX_CASE(ToolkitModalFormCarriesHandlerChangesToTheNativeControls) {
   ixwin::HostPage page(50, 50);
   ParameterForm f;
-  auto& picker = f.form.Add<ui::Button>("Kn1");
-  picker.SetCaption("...");
+  auto& picker = f.form.Add<ui::SpeedButton>("Kn1ixTest");
   picker.SetBounds(220, 30, 26, 24);
   picker.onClick = [&](ui::Control&) {
     f.edit->SetText("Rectangle2");  // what an object picker does with the host's answer
     f.spin->SetVisible(false);
   };
   std::wstring afterPick;
-  bool spinHidden = false;
+  bool spinHidden = false, named = false;
   ixwin::TimerDriver driver([&] {
     HWND dialog = ixwin::FindThreadWindow(ui::win32::ModalDialogClassName());
     if (!dialog) return false;
     HWND spin = NativeAt(dialog, L"Edit", *f.spin);
-    SendMessageW(ButtonCaptioned(dialog, L"..."), BM_CLICK, 0, 0);
-    afterPick = TextOf(NativeAt(dialog, L"Edit", *f.edit));
+    named = Named(dialog, L"LEdit1") == NativeAt(dialog, L"Edit", *f.edit) && Named(dialog, L"SpinEdit1") == spin &&
+            Named(dialog, L"ComboBox1") == NativeAt(dialog, L"ComboBox", *f.combo);
+    SendMessageW(Named(dialog, L"Kn1ixTest"), BM_CLICK, 0, 0);  // the picker, a speed button
+    afterPick = TextOf(Named(dialog, L"LEdit1"));
     spinHidden = spin && !IsWindowVisible(spin);
     SendMessageW(ButtonCaptioned(dialog, L"Cancel"), BM_CLICK, 0, 0);
     return true;
   });
   IX_CHECK(f.form.ShowModal() == ui::ModalResult::Cancel);
+  IX_CHECK(named);
   IX_CHECK(afterPick == L"Rectangle2");
   IX_CHECK(spinHidden);
+  IX_CHECK_EQ(GlobalFindAtomW(L"Kn1ixTest"), 0);  // the names went with the dialog
 }
 
 IX_CASE(ToolkitColorDialogReturnsThePickedColour) {
@@ -296,13 +337,7 @@ IX_CASE(ToolkitFileDialogsReturnNameAndFilterIndex) {
   open.filter = "All (*.jpg;*.png)|*.jpg;*.png|Bitmaps (*.bmp)|*.bmp";
   open.filterIndex = 1;
   {
-    ixwin::TimerDriver driver([&] {
-      HWND dialog = ixwin::FindThreadWindow(L"#32770");
-      if (!dialog) return false;
-      SetDlgItemTextW(dialog, 1148, existing.c_str());
-      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-      return true;
-    });
+    ixwin::TimerDriver driver(TypeFileName(existing));
     const auto r = ui::ThePlatform().ChooseFile(open);
     IX_CHECK(r.has_value());
     if (r) {
@@ -320,4 +355,70 @@ IX_CASE(ToolkitFileDialogsReturnNameAndFilterIndex) {
     IX_CHECK(!ui::ThePlatform().ChooseFile(open).has_value());
   }
   DeleteFileW(existing.c_str());
+
+  // A name Windows-1251 cannot write comes back as its short form, which opens the file.
+  const std::wstring foreign = std::wstring(temp) + L"ixtest_\u56FE.png";
+  CloseHandle(CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  {
+    ixwin::TimerDriver driver(TypeFileName(foreign));
+    // Wine makes short names for every long one (a Windows volume without them would give
+    // nothing: the choice then counts as cancelled).
+    const auto r = ui::ThePlatform().ChooseFile(open);
+    IX_CHECK(r.has_value());
+    if (r) {
+      IX_CHECK(r->fileName.find('?') == std::string::npos);
+      const std::wstring back(r->fileName.begin(), r->fileName.end());  // ASCII short form
+      HANDLE f = CreateFileW(back.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+      IX_CHECK(f != INVALID_HANDLE_VALUE);
+      if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+      std::printf("short form: %s\n", r->fileName.c_str());
+    }
+  }
+  DeleteFileW(foreign.c_str());
+}
+
+IX_CASE(ToolkitModalFormPickerRunsTheColourDialogOnTopOfIt) {
+  ixwin::HostPage page(50, 50);
+  ParameterForm f;
+  auto& picker = f.form.Add<ui::SpeedButton>("SpeedButton1");
+  picker.SetBounds(220, 30, 26, 24);
+  picker.onClick = [&](ui::Control&) {
+    if (auto c = ui::ThePlatform().ChooseColor({gfx::colors::Black}))
+      f.edit->SetText(std::to_string(c->R()) + "," + std::to_string(c->G()) + "," + std::to_string(c->B()));
+  };
+  int stage = 0;
+  HWND colourOwner = nullptr, dialogSeen = nullptr;
+  bool dialogDisabledMeanwhile = false;
+  std::wstring afterPick;
+  ixwin::TimerDriver driver([&] {
+    HWND dialog = ixwin::FindThreadWindow(ui::win32::ModalDialogClassName());
+    if (!dialog) return false;
+    dialogSeen = dialog;
+    if (stage == 0) {  // press the picker; its colour dialog runs once the tick is over
+      PostMessageW(Named(dialog, L"SpeedButton1"), BM_CLICK, 0, 0);
+      stage = 1;
+      return false;
+    }
+    if (stage == 1) {
+      HWND colours = ixwin::FindThreadWindow(L"#32770");
+      if (!colours) return false;
+      colourOwner = GetWindow(colours, GW_OWNER);
+      dialogDisabledMeanwhile = !IsWindowEnabled(dialog);
+      SetDlgItemInt(colours, 706, 0, FALSE);
+      SetDlgItemInt(colours, 707, 0, FALSE);
+      SetDlgItemInt(colours, 708, 255, FALSE);
+      PostMessageW(colours, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      stage = 2;
+      return false;
+    }
+    if (ixwin::FindThreadWindow(L"#32770")) return false;
+    afterPick = TextOf(Named(dialog, L"LEdit1"));
+    SendMessageW(ButtonCaptioned(dialog, L"OK"), BM_CLICK, 0, 0);
+    return true;
+  });
+  IX_CHECK(f.form.ShowModal() == ui::ModalResult::Ok);
+  IX_CHECK(colourOwner != nullptr && colourOwner == dialogSeen);
+  IX_CHECK(dialogDisabledMeanwhile);
+  IX_CHECK(afterPick == L"0,0,255");
+  IX_CHECK_EQ(f.edit->Text(), std::string("0,0,255"));
 }

@@ -1,13 +1,15 @@
 #include "ui/headless/FreeTypeText.h"
 
 #include "ui/headless/FontMap.h"
-#include "ui/text/Cp1251.h"
+#include "gfx/Cp1251.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <unordered_map>
 
 namespace ix::ui::headless {
 namespace {
@@ -28,6 +30,21 @@ struct LineMetrics {
 struct FreeTypeText::Library {
     FT_Library library = nullptr;
     std::map<std::string, FT_Face> faces; // by file name; null when it failed to open
+    // Advances by (face, pixel height, code point): measuring long texts stays cheap.
+    std::unordered_map<std::uint64_t, int> advances;
+    static constexpr std::size_t kMaxAdvances = 1 << 16;
+
+    int Advance(FT_Face face, int height, char32_t c)
+    {
+        const std::uint64_t key = reinterpret_cast<std::uintptr_t>(face) * 1000003u ^
+                                  static_cast<std::uint64_t>(height) << 32 ^ c;
+        if (auto it = advances.find(key); it != advances.end()) return it->second;
+        int adv = 0;
+        if (FT_Load_Char(face, c, FT_LOAD_DEFAULT) == 0) adv = static_cast<int>((face->glyph->advance.x + 32) >> 6);
+        if (advances.size() >= kMaxAdvances) advances.clear();
+        advances.emplace(key, adv);
+        return adv;
+    }
 
     ~Library()
     {
@@ -79,13 +96,12 @@ TextMetrics FreeTypeText::Measure(const Font& font, std::string_view text)
     const LineMetrics line = Line(face, height);
     TextMetrics m{0, line.height, line.ascent};
     if (!face) {
-        m.width = static_cast<int>(text.size()) * height * 3 / 5;
+        m.width = static_cast<int>(std::min<long long>(static_cast<long long>(text.size()) * height * 3 / 5, 1 << 30));
         return m;
     }
-    for (char32_t c : Cp1251ToUtf32(text)) {
-        if (FT_Load_Char(face, c, FT_LOAD_DEFAULT) != 0) continue;
-        m.width += static_cast<int>((face->glyph->advance.x + 32) >> 6);
-    }
+    long long width = 0;
+    for (const char byte : text) width += lib_->Advance(face, height, gfx::Cp1251ToCodePoint(static_cast<unsigned char>(byte)));
+    m.width = static_cast<int>(std::min<long long>(width, 1 << 30));
     return m;
 }
 
@@ -101,7 +117,8 @@ void FreeTypeText::Draw(gfx::Surface& surface, const gfx::Rect& requested, gfx::
     const unsigned cr = font.color.R(), cg = font.color.G(), cb = font.color.B();
     const int baseline = topLeft.y + line.ascent;
     int penX = topLeft.x;
-    for (char32_t c : Cp1251ToUtf32(text)) {
+    for (const char byte : text) {
+        const char32_t c = gfx::Cp1251ToCodePoint(static_cast<unsigned char>(byte));
         if (penX > clip.right) break;
         if (FT_Load_Char(face, c, FT_LOAD_RENDER) != 0) continue;
         const FT_GlyphSlot g = face->glyph;

@@ -19,6 +19,15 @@ namespace ui = ix::ui;
 
 namespace {
 
+// Window bounds from the outside: sizes up to a surface's side, positions within reach,
+// so left + width never overflows.
+bool SaneBounds(int left, int top, int width, int height)
+{
+    constexpr int reach = 1 << 24;
+    return width >= 0 && height >= 0 && width <= gfx::Surface::kMaxSide && height <= gfx::Surface::kMaxSide &&
+           left >= -reach && left <= reach && top >= -reach && top <= reach;
+}
+
 template <class R, class F> R Guard(R failure, F&& f) noexcept
 {
     try {
@@ -51,6 +60,13 @@ bool ToButton(int b, ui::MouseButton& out)
     case IXH_BUTTON_MIDDLE: out = ui::MouseButton::Middle; return true;
     default: return false;
     }
+}
+
+// Injected points stay far from the int limits, so translating them cannot overflow.
+ix::gfx::Point Clamped(int x, int y)
+{
+    constexpr int reach = 1 << 28;
+    return {std::clamp(x, -reach, reach), std::clamp(y, -reach, reach)};
 }
 
 bool CopyRgba(const gfx::Surface& s, unsigned char* rgba, std::size_t size)
@@ -108,7 +124,7 @@ int ixh_reset(void)
 ixh_window ixh_window_create(ixh_window parent, int left, int top, int width, int height)
 {
     return Guard<ixh_window>(0, [&]() -> ixh_window {
-        if (width < 0 || height < 0 || width > gfx::Surface::kMaxSide || height > gfx::Surface::kMaxSide) return 0;
+        if (!SaneBounds(left, top, width, height)) return 0;
         return Ws().Create(static_cast<ui::WindowHandle>(parent), gfx::Rect::FromSize({left, top}, {width, height}));
     });
 }
@@ -126,7 +142,7 @@ int ixh_window_exists(ixh_window w)
 int ixh_window_set_bounds(ixh_window w, int left, int top, int width, int height)
 {
     return Guard(0, [&] {
-        if (width < 0 || height < 0 || width > gfx::Surface::kMaxSide || height > gfx::Surface::kMaxSide) return 0;
+        if (!SaneBounds(left, top, width, height)) return 0;
         return Ws().SetBounds(static_cast<ui::WindowHandle>(w), gfx::Rect::FromSize({left, top}, {width, height}), true)
                    ? 1
                    : 0;
@@ -235,20 +251,20 @@ int ixh_mouse_down(ixh_window w, int button, int x, int y)
 {
     return Guard(0, [&] {
         ui::MouseButton b;
-        return ToButton(button, b) && Ws().MouseDown(static_cast<ui::WindowHandle>(w), b, {x, y}) ? 1 : 0;
+        return ToButton(button, b) && Ws().MouseDown(static_cast<ui::WindowHandle>(w), b, Clamped(x, y)) ? 1 : 0;
     });
 }
 
 int ixh_mouse_move(ixh_window w, int x, int y)
 {
-    return Guard(0, [&] { return Ws().MouseMove(static_cast<ui::WindowHandle>(w), {x, y}) ? 1 : 0; });
+    return Guard(0, [&] { return Ws().MouseMove(static_cast<ui::WindowHandle>(w), Clamped(x, y)) ? 1 : 0; });
 }
 
 int ixh_mouse_up(ixh_window w, int button, int x, int y)
 {
     return Guard(0, [&] {
         ui::MouseButton b;
-        return ToButton(button, b) && Ws().MouseUp(static_cast<ui::WindowHandle>(w), b, {x, y}) ? 1 : 0;
+        return ToButton(button, b) && Ws().MouseUp(static_cast<ui::WindowHandle>(w), b, Clamped(x, y)) ? 1 : 0;
     });
 }
 
@@ -256,13 +272,13 @@ int ixh_mouse_click(ixh_window w, int button, int x, int y)
 {
     return Guard(0, [&] {
         ui::MouseButton b;
-        return ToButton(button, b) && Ws().Click(static_cast<ui::WindowHandle>(w), b, {x, y}) ? 1 : 0;
+        return ToButton(button, b) && Ws().Click(static_cast<ui::WindowHandle>(w), b, Clamped(x, y)) ? 1 : 0;
     });
 }
 
 int ixh_mouse_double_click(ixh_window w, int x, int y)
 {
-    return Guard(0, [&] { return Ws().DoubleClick(static_cast<ui::WindowHandle>(w), {x, y}) ? 1 : 0; });
+    return Guard(0, [&] { return Ws().DoubleClick(static_cast<ui::WindowHandle>(w), Clamped(x, y)) ? 1 : 0; });
 }
 
 int ixh_current_cursor(void)

@@ -2,7 +2,7 @@
 
 #include "ui/Form.h"
 #include "ui/Render.h"
-#include "ui/text/Cp1251.h"
+#include "gfx/Cp1251.h"
 
 #include <fstream>
 #include <new>
@@ -131,7 +131,7 @@ bool HeadlessPlatform::LoadCursorFile(int slot, const std::string& fileName)
 {
     cursorSlots_.erase(slot);
     if (slot <= 0) return false;
-    const std::string path = Cp1251ToUtf8(fileName);
+    const std::string path = gfx::Cp1251ToUtf8(fileName);
     if (path.empty() || !LooksLikeCursorFile(path)) return false;
     cursorSlots_[slot] = path;
     return true;

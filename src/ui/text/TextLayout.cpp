@@ -43,12 +43,22 @@ std::vector<std::string> BreakLines(TextRenderer& text, const Font& font, std::s
                 while (i < line.size() && line[i] == ' ') ++i;
                 continue;
             }
-            // A single word too wide for the line: break it between characters.
-            while (text.Measure(font, current).width > width && current.size() > 1) {
-                std::size_t fit = 1;
-                while (fit < current.size() && text.Measure(font, current.substr(0, fit + 1)).width <= width) ++fit;
-                out.push_back(current.substr(0, fit));
-                current.erase(0, fit);
+            // A single word too wide for the line: break it between characters, summing
+            // the advances once (linear in the word's length, whatever it holds).
+            if (text.Measure(font, current).width > width) {
+                std::string piece;
+                int used = 0;
+                for (char ch : current) {
+                    const int w = text.Measure(font, std::string_view(&ch, 1)).width;
+                    if (!piece.empty() && used + w > width) {
+                        out.push_back(std::move(piece));
+                        piece.clear();
+                        used = 0;
+                    }
+                    piece += ch;
+                    used += w;
+                }
+                current = std::move(piece);
             }
         }
         if (!current.empty()) out.push_back(current);

@@ -1,7 +1,7 @@
 // TextRenderer: how the toolkit measures and draws text.
 //
 // Text is Windows-1251 bytes, the encoding every caption is kept in; an implementation
-// converts at its own edge (to code points for FreeType, to UTF-16 for GDI). Fonts are
+// converts at its own edge (gfx/Cp1251.h) (to code points for FreeType, to UTF-16 for GDI). Fonts are
 // asked for by the names the forms use ("MS Sans Serif", "Arial", ...); a backend maps
 // them to the faces it has. Drawing is clipped to `clip` and never leaves the surface.
 #pragma once

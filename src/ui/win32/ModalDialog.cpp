@@ -31,12 +31,17 @@ namespace {
 
 constexpr int kFirstId = 1000;  // above IDOK, IDCANCEL and the other standard ids
 constexpr int kDropDownRows = 8; // list height of a drop-down, in rows of its height
+// The window property that carries a native control's component name (a global atom),
+// so that a driver finds "LEdit1" or "Kn1" as a user of the form model would.
+constexpr const wchar_t* kNameProperty = L"ixName";
 
-enum class Kind { Edit, Spin, Combo, Button, Static };
+// Drawn: a button window whose face is the control as our renderer paints it (speed
+// buttons and links), so it can be pressed like any button and found by its name.
+enum class Kind { Edit, Spin, Combo, Button, Static, Drawn };
 
 std::optional<Kind> NativeKindOf(Control& c)
 {
-    if (dynamic_cast<LinkLabel*>(&c)) return std::nullopt; // drawn, clicked through the router
+    if (dynamic_cast<LinkLabel*>(&c) || dynamic_cast<SpeedButton*>(&c)) return Kind::Drawn;
     if (dynamic_cast<LabeledEdit*>(&c)) return Kind::Edit;
     if (dynamic_cast<SpinEdit*>(&c)) return Kind::Spin;
     if (dynamic_cast<ComboBox*>(&c)) return Kind::Combo;
@@ -156,6 +161,11 @@ private:
 
 Dialog::~Dialog()
 {
+    for (NativeControl& n : natives_) {
+        if (!n.hwnd) continue;
+        if (const auto name = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropW(n.hwnd, kNameProperty))))
+            GlobalDeleteAtom(name);
+    }
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_); // takes the native controls with it
@@ -245,6 +255,9 @@ void Dialog::CreateNative(NativeControl& n)
         n.hwnd = CreateWindowExW(0, L"BUTTON", L"", child | WS_TABSTOP | BS_PUSHBUTTON, at.x, at.y, w, h, hwnd_, id,
                                  module, nullptr);
         break;
+    case Kind::Drawn:
+        n.hwnd = CreateWindowExW(0, L"BUTTON", L"", child | BS_OWNERDRAW, at.x, at.y, w, h, hwnd_, id, module, nullptr);
+        break;
     case Kind::Static: {
         const auto* l = dynamic_cast<Label*>(&c);
         DWORD style = child | SS_NOPREFIX;
@@ -256,6 +269,10 @@ void Dialog::CreateNative(NativeControl& n)
     }
     }
     if (!n.hwnd) return;
+    if (!c.Name().empty())
+        if (const ATOM name = GlobalAddAtomW(WideFromCp1251(c.Name()).c_str()))
+            if (!SetPropW(n.hwnd, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(name))))
+                GlobalDeleteAtom(name);
     n.rect = gfx::Rect::FromSize(at, {w, h});
     n.fresh = true; // the first synchronisation carries everything
     if (n.upDown) SendMessageW(n.upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(n.hwnd), 0);
@@ -340,7 +357,8 @@ void Dialog::SyncOne(NativeControl& n)
         break;
     }
     case Kind::Button:
-    case Kind::Static: break;
+    case Kind::Static:
+    case Kind::Drawn: break;
     }
     const std::string text = n.kind == Kind::Combo ? std::string() : n.kind == Kind::Edit || n.kind == Kind::Spin
                                                                           ? c->Text()
@@ -368,7 +386,7 @@ void Dialog::RenderBackdrop()
 {
     std::set<const Control*> native;
     for (const NativeControl& n : natives_)
-        if (n.hwnd && n.Get()) native.insert(n.control);
+        if (n.hwnd && n.Get() && n.kind != Kind::Drawn) native.insert(n.control);
     gfx::Surface s(form_.ClientSize(), 0xFFFFFFFFu);
     PaintBackdrop(form_, s, {0, 0}, s.Bounds(), text_, native);
     if (s.GetSize() == backdrop_.GetSize() && s.Pixels() == backdrop_.Pixels()) return;
@@ -434,7 +452,8 @@ void Dialog::ReadOne(NativeControl& n)
         break;
     }
     case Kind::Button:
-    case Kind::Static: break;
+    case Kind::Static:
+    case Kind::Drawn: break;
     }
 }
 
@@ -513,6 +532,7 @@ void Dialog::Command(int id, int code)
         }
         break;
     case Kind::Button:
+    case Kind::Drawn:
         if (code == BN_CLICKED) {
             ReadBack();
             Commit();
@@ -620,6 +640,16 @@ LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return brush ? brush : DefWindowProcW(hwnd_, message, wParam, lParam);
     }
     case WM_COMMAND: Command(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_DRAWITEM: {
+        // A drawn control shows its part of the backdrop, where our renderer painted it.
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        NativeControl* n = ByWindow(item->hwndItem);
+        if (!n || !n->Get()) return FALSE;
+        const gfx::Point at = n->control->RootOffset();
+        BlitSurface(item->hDC, backdrop_, gfx::Rect::FromSize(at, n->control->ClientSize()), {0, 0});
+        if (item->itemState & ODS_SELECTED) InvertRect(item->hDC, &item->rcItem);
+        return TRUE;
+    }
     case DM_GETDEFID: {
         const int id = DefaultButtonId();
         return id ? MAKELRESULT(id, DC_HASDEFID) : 0;
@@ -643,6 +673,10 @@ LRESULT Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             ScreenToClient(hwnd_, &p);
             const Control* c = MouseRouter::HitTest(form_, {p.x, p.y});
             SetCursor(cursors_.For(c ? c->Cursor() : 0));
+            return TRUE;
+        }
+        if (NativeControl* n = ByWindow(reinterpret_cast<HWND>(wParam)); n && n->kind == Kind::Drawn && n->Get()) {
+            SetCursor(cursors_.For(n->control->Cursor()));
             return TRUE;
         }
         break;

@@ -2,11 +2,14 @@
 //
 // The form's edits, spin edits (an edit with an up-down buddy), drop-down lists, buttons
 // and plain labels become native EDIT, msctls_updown32, COMBOBOX, BUTTON and STATIC
-// controls at the places, sizes, fonts and colours of the form model; everything else
-// (panels, shapes, gradients, pictures, speed buttons, links) is drawn by our renderer
-// into the dialog's background and gets its mouse input through the form's router.
-// Transparent labels paint with the background as their brush, so they stay transparent
-// when their text changes.
+// controls at the places, sizes, fonts and colours of the form model. Speed buttons and
+// links become owner-drawn buttons that show what our renderer painted for them, so they
+// press like buttons. Everything else (panels, shapes, gradients, pictures) is drawn by
+// our renderer into the dialog's background and gets its mouse input through the form's
+// router. Transparent labels paint with the background as their brush, so they stay
+// transparent when their text changes. Every native control carries its component name
+// as the window property "ixName" (a global atom, deleted with the dialog), so a driver
+// finds it by the name the form model gives it.
 //
 // The native controls and the model are kept in step both ways: what the user types or
 // picks goes into the model at once, and after every handler that ran (a button, a list

@@ -25,11 +25,6 @@ bool IsHandleFormat(unsigned format)
     }
 }
 
-LRESULT CALLBACK OwnerProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
 } // namespace
 
 SystemClipboard::~SystemClipboard()
@@ -41,7 +36,10 @@ SystemClipboard::~SystemClipboard()
 HWND SystemClipboard::Owner()
 {
     if (owner_ && IsWindow(owner_)) return owner_;
-    const std::wstring& cls = EnsureWindowClass(L"ixCanvasClipboard", &OwnerProcedure, 0);
+    // The system's own procedure: the owner window outlives nothing of ours, but the
+    // system still sends it WM_DESTROYCLIPBOARD when someone empties the clipboard, also
+    // after the host has unloaded the plug-in.
+    const std::wstring& cls = EnsureWindowClass(L"ixCanvasClipboard", &DefWindowProcW, 0);
     if (cls.empty()) return nullptr;
     owner_ = CreateWindowExW(0, cls.c_str(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ThisModule(), nullptr);
     return owner_;

@@ -42,6 +42,30 @@ MessageBoxAnswer CautiousAnswer(MessageBoxButtons b)
     }
 }
 
+bool FitsCp1251(const std::wstring& name)
+{
+    return WideFromCp1251(Cp1251FromWide(name)) == name;
+}
+
+// The chosen name in Windows-1251. A name with characters the code page cannot hold is
+// replaced by its short (8.3) form, for a new file by the short form of its folder and
+// its own short-enough name; when even that does not fit, there is no usable name.
+std::optional<std::string> RepresentableName(const std::wstring& name, bool mustExist)
+{
+    if (FitsCp1251(name)) return Cp1251FromWide(name);
+    std::vector<wchar_t> buffer(kFileNameCapacity);
+    if (GetShortPathNameW(name.c_str(), buffer.data(), kFileNameCapacity) > 0 && FitsCp1251(buffer.data()))
+        return Cp1251FromWide(buffer.data());
+    if (mustExist) return std::nullopt;
+    const std::size_t slash = name.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return std::nullopt;
+    const std::wstring folder = name.substr(0, slash), file = name.substr(slash);
+    if (!FitsCp1251(file)) return std::nullopt;
+    const DWORD n = GetShortPathNameW(folder.c_str(), buffer.data(), kFileNameCapacity);
+    if (n == 0 || n >= kFileNameCapacity || !FitsCp1251(buffer.data())) return std::nullopt;
+    return Cp1251FromWide(std::wstring(buffer.data()) + file);
+}
+
 } // namespace
 
 HWND ModalOwner()
@@ -103,8 +127,10 @@ std::optional<FileDialogResult> ShowFileDialog(const FileDialogRequest& request)
     const BOOL ok = request.kind == FileDialogKind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
     if (!ok) return std::nullopt;
     name.back() = L'\0';
+    const auto chosen = RepresentableName(name.data(), request.kind == FileDialogKind::Open);
+    if (!chosen) return std::nullopt;
     FileDialogResult result;
-    result.fileName = Cp1251FromWide(name.data());
+    result.fileName = *chosen;
     result.filterIndex = static_cast<int>(ofn.nFilterIndex);
     return result;
 }

@@ -2,8 +2,10 @@
 //
 // Each is owned by the thread's active window (the host's window or our dialog on top of
 // it), so it stays in front of it and the host's window is disabled while it runs.
-// Texts go in as Windows-1251 and come back the same way; a file name holding characters
-// that Windows-1251 cannot write comes back with '?' in their place.
+// Texts go in as Windows-1251 and come back the same way. A chosen file name holding
+// characters that Windows-1251 cannot write comes back in its short (8.3) form, which
+// names the same file; when there is none, the choice counts as cancelled rather than
+// coming back as a name of some other file or of none.
 #pragma once
 
 #include "ui/Dialogs.h"

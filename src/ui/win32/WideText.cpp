@@ -1,26 +1,22 @@
 #include "ui/win32/WideText.h"
 
-#include "ui/text/Cp1251.h"
+#include "gfx/Cp1251.h"
 
 namespace ix::ui::win32 {
 
+// wchar_t is the 16-bit UTF-16 unit on Windows.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 std::wstring WideFromCp1251(std::string_view text)
 {
-    std::wstring out;
-    out.reserve(text.size());
-    for (const char c : text) out.push_back(static_cast<wchar_t>(Cp1251ToCodePoint(static_cast<unsigned char>(c))));
-    return out;
+    const std::u16string u = gfx::Cp1251ToUtf16(text);
+    return std::wstring(u.begin(), u.end());
 }
 
 std::string Cp1251FromWide(std::wstring_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (const wchar_t w : text) {
-        const auto unit = static_cast<char32_t>(static_cast<unsigned short>(w));
-        out.push_back(unit >= 0xD800 && unit <= 0xDFFF ? '?' : CodePointToCp1251(unit));
-    }
-    return out;
+    const std::u16string u(text.begin(), text.end());
+    return gfx::Utf16ToCp1251(u);
 }
 
 std::wstring FilterList(std::string_view filter)
