@@ -2,6 +2,7 @@
 
 #include "editors/ChoiceLists.h"
 #include "editors/EditFormCombo.h"
+#include "editors/EditFormFo.h"
 #include "editors/EditFormNumber.h"
 #include "editors/EditFree.h"
 #include "editors/EditViborBox.h"
@@ -158,6 +159,18 @@ bool EditTolerance(EditorParams p)
                          "Установить разницу цветов в исходной точке точки и области (по умолчанию 15).");
 }
 
+bool EditCoordinateSelect(EditorParams params)
+{
+    return RunDialog<TFormFo>(params, [](EditorSession& s) {
+        s.CanvasField();
+        s.TextField("LEdit2", "090*", "Верхняя левая координата \" X \":");
+        s.TextField("LEdit3", "091*", "Верхняя левая координата \" Y \":");
+        s.TextField("LEdit4", "092*", "Нижняя правая координата \" X \":");
+        s.TextField("LEdit5", "093*", "Нижняя правая координата \" Y \":");
+        return s.Run(48, "094*", "Получить координаты выбранной (выделенной) области.");
+    });
+}
+
 bool EditSelectFloodFill(EditorParams p)
 {
     return EditDubl(p, 49, true, "049*", "Цвет:", "SpeedButton1", "077*",
@@ -212,7 +225,7 @@ std::vector<EditorRow> ToolEditorRows()
         {25, &EditLine},      {28, &EditFloodFill},     {30, &EditSmear},           {31, &EditFlow},
         {32, &EditSleek},     {33, &EditEye},           {34, &EditGlow},            {35, &EditDark},
         {36, &EditSate},      {40, &EditEraser},        {41, &EditIntensity},       {42, &EditMagicWand},
-        {43, &EditTolerance}, {49, &EditSelectFloodFill}, {50, &EditFillPicture},   {51, &EditSetPicture},
+        {43, &EditTolerance}, {48, &EditCoordinateSelect}, {49, &EditSelectFloodFill}, {50, &EditFillPicture},   {51, &EditSetPicture},
         {52, &EditSelectTransparent}, {54, &EditFeather}, {59, &EditBlur},
     };
 }

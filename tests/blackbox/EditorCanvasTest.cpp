@@ -335,6 +335,22 @@ INSTANTIATE_TEST_SUITE_P(Editors, NumberDefaults,
                                            ElseCase{54, "7", "SpinEdit1", "7"}, ElseCase{59, "-3", "SpinEdit1", "1"},
                                            ElseCase{41, "x", "SpinEdit1", "0"}, ElseCase{43, "x", "SpinEdit1", "15"}));
 
+TEST_F(Editors, CoordinateSelectWritesFourVariables)
+{
+    Params params({"R", "x1", "y1", "x2", "y2"});
+    EXPECT_TRUE(EditWith(48, params, [](ixh_form f) {
+        EXPECT_EQ(Get(f, "", "class"), "TFormFo");
+        EXPECT_EQ(Get(f, "LEdit5", "text"), "y2");
+        EXPECT_EQ(Get(f, "SpeedButton9", "visible"), "1");
+        ixh_form_set(f, "LEdit4", "text", "Right");
+        ixh_form_press(f, "ButtonOK50");
+        return IXH_MODAL_FROM_FORM;
+    }));
+    EXPECT_EQ(params[1], "x1");
+    EXPECT_EQ(params[3], "Right");
+    EXPECT_EQ(params[4], "y2");
+}
+
 TEST_F(Editors, FillPictureOffersThePictureFilter)
 {
     std::string filter;
@@ -356,7 +372,7 @@ TEST_F(Editors, EveryCanvasEditorAnswersCancelWithFalse)
         {1, 1}, {2, 1}, {3, 4}, {4, 2}, {5, 3}, {6, 3}, {7, 4}, {8, 4}, {9, 3}, {10, 3}, {11, 2}, {12, 2}, {13, 2},
         {14, 2}, {15, 2}, {16, 3}, {17, 2}, {18, 3}, {19, 2}, {20, 2}, {21, 2}, {22, 3}, {23, 2}, {24, 3}, {25, 4},
         {28, 3}, {30, 3}, {31, 3}, {32, 2}, {33, 3}, {34, 3}, {35, 3}, {36, 3}, {39, 1}, {40, 3}, {41, 2}, {42, 2},
-        {43, 2}, {44, 1}, {49, 2}, {50, 2}, {51, 2}, {52, 2}, {54, 2}, {57, 1}, {59, 2}, {63, 1}};
+        {43, 2}, {44, 1}, {48, 5}, {49, 2}, {50, 2}, {51, 2}, {52, 2}, {54, 2}, {57, 1}, {59, 2}, {63, 1}};
     for (auto [id, count] : rows) {
         Params params(std::vector<std::string>(static_cast<std::size_t>(count), "x"));
         std::string caption;
