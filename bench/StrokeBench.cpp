@@ -73,6 +73,7 @@ void Dark(benchmark::State& s) { StrokeMoves(s, "BRUSH_DARK"); }
 void Sate(benchmark::State& s) { StrokeMoves(s, "BRUSH_SATE"); }
 void Gradient(benchmark::State& s) { StrokeMoves(s, "BRUSH_GRADIENT"); }
 void Transparent(benchmark::State& s) { StrokeMoves(s, "BRUSHTRANSPARENT"); }
+void Pen(benchmark::State& s) { StrokeMoves(s, "PEN"); }
 
 } // namespace
 
@@ -85,3 +86,4 @@ BENCHMARK(Dark)->Name("Stroke.Dark/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(Sate)->Name("Stroke.Sate/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(Gradient)->Name("Stroke.Gradient/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(Transparent)->Name("Stroke.Transparent/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(Pen)->Name("Stroke.Pen/ours")->Unit(benchmark::kMillisecond);

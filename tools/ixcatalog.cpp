@@ -7,7 +7,7 @@
 // Exit status: 0 when all eight entry points exist and 121 rows were registered.
 
 #include <ixcanvas/plugin.h>
-#include <ixcanvas/plugin_headless.h>
+#include <ixcanvas/headless.h>
 
 #include <dlfcn.h>
 
@@ -48,7 +48,10 @@ void IX_HOSTCALL PrintRow(std::int32_t id, const char* name, const char* hint,
   std::printf("%3d  %s(%s)\n       %s\n", id, Utf8(name).c_str(), parameters.c_str(), Utf8(hint).c_str());
 }
 
-void PrintMessageBox(const char* text, void*) { std::printf("[message box] %s\n", Utf8(text).c_str()); }
+int PrintMessageBox(void*, const char* text, const char*, int, int) {
+  std::printf("[message box] %s\n", Utf8(text).c_str());
+  return IXH_MB_OK;
+}
 
 template <class Fn>
 Fn Lookup(void* library, const char* name, bool& complete) {
@@ -85,8 +88,9 @@ int main(int argc, char** argv) {
   Lookup<IxMessageFn>(library, "qlMessage", complete);
   Lookup<IxAboutFn>(library, "qlAbout", complete);
   if (!complete) return 1;
-  if (auto setDriver = reinterpret_cast<decltype(&ixPluginSetMessageBoxDriver)>(
-          dlsym(library, "ixPluginSetMessageBoxDriver"))) {
+  // The headless window system's message boxes come to this program's console.
+  if (auto setDriver = reinterpret_cast<decltype(&ixh_set_message_box_driver)>(
+          dlsym(library, "ixh_set_message_box_driver"))) {
     setDriver(&PrintMessageBox, nullptr);
   }
 

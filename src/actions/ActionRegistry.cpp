@@ -5,7 +5,9 @@
 #include "actions/DialogActions.h"
 #include "actions/DrawingActions.h"
 #include "actions/FileActions.h"
+#include "actions/LayerActions.h"
 #include "actions/MiniatureActions.h"
+#include "actions/SelectionActions.h"
 
 namespace ix::actions {
 
@@ -25,6 +27,14 @@ std::span<const ExecuteRow> ExecuteRows() {
       {34, &ExecCanvasBrushGlow},   {35, &ExecCanvasBrushDark},   {36, &ExecCanvasBrushSate},
       {37, &ExecCanvasBrushGR},     {38, &ExecCanvasBrushTParent}, {39, &ExecCanvasToolsCancel},
       {40, &ExecCanvasEraser},
+      {41, &ExecSelectIntensity},   {42, &ExecSelectMagicWand},   {43, &ExecMagicWandTolerance},
+      {44, &ExecSelectRectangle},   {45, &ExecSelectLasso},       {46, &ExecSelectEllips},
+      {47, &ExecSelectPolygon},     {48, &ExecCoordinateSelect},  {49, &ExecSelectFloodFill},
+      {50, &ExecSelectFillPicture}, {51, &ExecSelectSetPicture},  {52, &ExecSelectTransparent},
+      {53, &ExecSelectGradTparent}, {54, &ExecSelectFeather},     {55, &ExecEffectsWindow},
+      {56, &ExecSelectTrimming},    {57, &ExecSelectCut},         {58, &ExecSelectNegative},
+      {59, &ExecSelectBlur},        {60, &ExecSelectRedEyes},     {61, &ExecCanvasSelectStyle},
+      {62, &ExecSetRubberBandColor}, {63, &ExecCanvasSelectCancel},
       // Miniatures and the clipboard
       {64, &ExecCanvasMiniatureSelSave}, {65, &ExecCanvasMiniatureExtract},
       {66, &ExecCanvasMiniatureSize},    {67, &ExecCanvasMiniatureVisible},
@@ -36,6 +46,10 @@ std::span<const ExecuteRow> ExecuteRows() {
       // Dialogs
       {93, &ExecCanvasColorBox},         {94, &ExecCanvasOpenDialog},
       {95, &ExecCanvasSaveDialog},
+      {96, &ExecLayersAdd},         {97, &ExecLayersDelete},      {98, &ExecLayersPriority},
+      {99, &ExecLayersMove},        {100, &ExecLayersRotate},     {101, &ExecLayersVisible},
+      {102, &ExecLayersMergeAll},   {103, &ExecLayersGetCount},   {104, &ExecLayersCurrent},
+      {105, &ExecLayersMerge},      {106, &ExecLayersEffect},     {107, &ExecLayersTransparent},
       // Files
       {108, &ExecCanvasLoadFile},        {109, &ExecLayersLoadFile},
       {110, &ExecCanvasSaveFile},        {111, &ExecSaveFileMergeLayers},

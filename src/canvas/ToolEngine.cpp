@@ -8,6 +8,7 @@
 #include "canvas/ViewProcessor.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -89,6 +90,20 @@ void TImageForm::RefreshView()
     mainView_->Refresh();
 }
 
+void TImageForm::RefreshFigure(gfx::Point a, gfx::Point b, std::int64_t reach)
+{
+    // The box of the two points widened by the pen (or the spray radius), in 64 bits so
+    // that points far outside cannot overflow, cut to the picture.
+    const std::int64_t pad = std::max<std::int64_t>(surface_.pen.width, reach) + 2;
+    const gfx::Rect bounds = SurfacePicture().Bounds();
+    const auto clampX = [&](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, bounds.right)); };
+    const auto clampY = [&](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, bounds.bottom)); };
+    const gfx::Rect rect{clampX(std::int64_t{std::min(a.x, b.x)} - pad), clampY(std::int64_t{std::min(a.y, b.y)} - pad),
+                         clampX(std::int64_t{std::max(a.x, b.x)} + pad + 1),
+                         clampY(std::int64_t{std::max(a.y, b.y)} + pad + 1)};
+    if (!rect.IsEmpty()) RefreshView(MainView().Layers().CurrentIndex(), rect);
+}
+
 void TImageForm::RefreshView(int layer, const gfx::Rect& changed)
 {
     // Only the changed part is composed and painted again, so that a stroke keeps up
@@ -116,7 +131,7 @@ void TImageForm::ToolPress(const std::string& tool, int X, int Y, gfx::Point at)
         painter.MoveTo(at);
         painter.LineTo(at);
         surface_.position = painter.Position();
-        RefreshView();
+        RefreshFigure(at, at);
         if (tool == "ERASER") {
             gesture.transparentColor = kEraserColor;
             MakeColorTransparent();
@@ -125,7 +140,7 @@ void TImageForm::ToolPress(const std::string& tool, int X, int Y, gfx::Point at)
     } else if (tool == "PIXEL") {
         if (const auto colour = actions::TryReadColor(Setting(State::PixelSetColor)))
             surface_.PainterOn(SurfacePicture()).SetPixel(at, *colour);
-        RefreshView();
+        RefreshFigure(at, at);
     } else if (tool == "GET_COLOR_PIXEL") {
         const std::string variable = Setting(State::PixelGetColor);
         if (variable.empty()) return;
@@ -176,19 +191,24 @@ void TImageForm::ToolMove(const std::string& tool, int X, int Y, gfx::Point at)
         TransparentBrushMove(X, Y);
     } else if (tool == "PEN" || tool == "BRUSH" || tool == "ERASER") {
         gfx::Painter painter = surface_.PainterOn(SurfacePicture());
+        const gfx::Point from = surface_.position;
         painter.LineTo(at);
         surface_.position = at;
-        if (tool == "ERASER") MakeColorTransparent();
-        RefreshView();
+        if (tool == "ERASER") {
+            MakeColorTransparent();
+            RefreshView();
+        } else {
+            RefreshFigure(from, at);
+        }
     } else if (tool == "LINE") {
         gfx::Painter painter = surface_.PainterOn(SurfacePicture());
         painter.pen.mode = gfx::PenMode::NotXor;
         painter.MoveTo(gesture.start);
         painter.LineTo(gesture.lineEnd); // takes the previous band away
-        RefreshView();
+        RefreshFigure(gesture.start, gesture.lineEnd);
         painter.MoveTo(gesture.start);
         painter.LineTo(at);
-        RefreshView();
+        RefreshFigure(gesture.start, at);
         surface_.pen.mode = gfx::PenMode::Copy;
         surface_.position = painter.Position();
         gesture.lineEnd = MainView().ScreenToPicture({X, Y});
@@ -204,11 +224,10 @@ void TImageForm::ToolMove(const std::string& tool, int X, int Y, gfx::Point at)
                 painter.Rectangle(corners);
         };
         figure(gesture.shapeEnd);
-        RefreshView();
+        RefreshFigure(gesture.start, gesture.shapeEnd);
         figure(at);
-        RefreshView();
+        RefreshFigure(gesture.start, at);
         surface_.pen.mode = gfx::PenMode::Copy;
-        RefreshView();
         gesture.shapeEnd = MainView().ScreenToPicture({X, Y});
     } else if (tool == "AERO") {
         AirbrushStep(at);
@@ -240,7 +259,7 @@ void TImageForm::ToolRelease(const std::string& tool, gfx::Point at)
         painter.MoveTo(gesture.start);
         painter.LineTo(at);
         surface_.position = painter.Position();
-        RefreshView();
+        RefreshFigure(gesture.start, at);
     } else if (tool == "RECTANGLE" || tool == "CIRCLE") {
         surface_.pen.mode = gfx::PenMode::Copy;
         gfx::Painter painter = surface_.PainterOn(SurfacePicture());
@@ -249,7 +268,7 @@ void TImageForm::ToolRelease(const std::string& tool, gfx::Point at)
             painter.Ellipse(corners);
         else
             painter.Rectangle(corners);
-        RefreshView();
+        RefreshFigure(gesture.start, at);
     } else if (ArtBrushKindOf(tool)) {
         ArtBrushRelease(gesture.artStroke);
     }
@@ -268,7 +287,7 @@ void TImageForm::AirbrushStep(gfx::Point at)
         colour = *read;
     }
     SprayAt(SurfacePicture(), at, colour, radius, n, [this] { return NextUniform(); });
-    RefreshView();
+    RefreshFigure(at, at, std::abs(std::int64_t{radius}));
 }
 
 } // namespace ix::canvas

@@ -74,6 +74,9 @@ public:
     // `changed` (in that picture's pixels) of layer `layer`.
     void RefreshView();
     void RefreshView(int layer, const gfx::Rect& changed);
+    // Shows a figure drawn with the pen between two picture points (a spray reaching
+    // `reach` pixels around them).
+    void RefreshFigure(gfx::Point a, gfx::Point b, std::int64_t reach = 0);
 
     // ---- the tool engine (main view mouse handlers) and its shared operations
     void ImageEnView1MouseDown(ui::MouseButton button, int x, int y);

@@ -7,6 +7,7 @@
 #include "editors/EditFormOne.h"
 #include "editors/EditFree.h"
 #include "editors/EditorSession.h"
+#include "editors/FormFamilies.h"
 #include "editors/EditViborBox.h"
 #include "editors/EditViborPlus.h"
 
@@ -17,19 +18,6 @@
 
 namespace ix::editors {
 namespace {
-
-// Runs one editor: the form lives for this call only, and any error ends the edit with
-// nothing written.
-template <class FormClass, class Fill> bool Edit(EditorParams params, Fill fill)
-{
-    try {
-        auto form = std::make_unique<FormClass>();
-        EditorSession session(params, *form);
-        return fill(session);
-    } catch (const std::exception&) {
-        return false;
-    }
-}
 
 struct CanvasOnly {
     std::int32_t id;
@@ -59,7 +47,7 @@ constexpr CanvasOnly kCanvasOnly[] = {
 template <std::size_t Index> bool EditCanvasOnly(EditorParams params)
 {
     static constexpr CanvasOnly entry = kCanvasOnly[Index];
-    return Edit<TFormOne>(params, [](EditorSession& s) {
+    return RunDialog<TFormOne>(params, [](EditorSession& s) {
         s.CanvasField(entry.withColon);
         return s.Run(entry.id, entry.key, entry.description);
     });
@@ -74,7 +62,7 @@ template <std::size_t... I> void AddCanvasOnly(std::vector<EditorRow>& rows, std
 
 bool EditCreateFile(EditorParams params)
 {
-    return Edit<TFormNumber>(params, [](EditorSession& s) {
+    return RunDialog<TFormNumber>(params, [](EditorSession& s) {
         s.CanvasField();
         s.NumberField("SpinEdit1", "Label1", "004*", "Ширина файла(Px):", Range(1, 20000, 1, 5));
         s.NumberField("SpinEdit2", "Label2", "005*", "Высота файла(Px):", Range(1, 20000, 1, 5));
@@ -89,44 +77,11 @@ bool EditCreateFile(EditorParams params)
     });
 }
 
-// A canvas and one True/False style list in TFormCombo.
-bool EditCanvasList(EditorParams params, std::int32_t id, std::string_view labelKey, std::string_view label,
-                    const std::vector<std::string_view>& items, std::string_view key, std::string_view description)
-{
-    return Edit<TFormCombo>(params, [&](EditorSession& s) {
-        s.CanvasField();
-        s.ListField("ComboBox1", "Label1", labelKey, label, items);
-        return s.Run(id, key, description);
-    });
-}
-
 bool EditCenter(EditorParams params)
 {
     return EditCanvasList(params, 4, "008*", "True \\ False (по центру \\ по лев. краю):", kFalseTrue, "009*",
                           "Расположение создаваемого или загружаемого файла на поле (по центру (True), или по "
                           "верхнему левому углу (False)).");
-}
-
-// A canvas, a text field with pickers and a list in TForm10.
-struct BoxEntry {
-    std::int32_t id;
-    std::string_view editKey, editCaption;
-    bool colour;  // colour picker, else open-picture picker
-    std::string_view listKey, listCaption;
-    const std::vector<std::string_view>* items;
-    std::string_view key, description;
-};
-
-bool EditBox(EditorParams params, const BoxEntry& e)
-{
-    return Edit<TForm10>(params, [&](EditorSession& s) {
-        s.CanvasField();
-        s.TextField("LEdit2", e.editKey, e.editCaption);
-        s.Show("SpeedButton2");
-        s.Show(e.colour ? "SpeedButton1" : "SpeedButton4");
-        s.ListField("ComboBox1", "Label1", e.listKey, e.listCaption, *e.items);
-        return s.Run(e.id, e.key, e.description);
-    });
 }
 
 const std::vector<std::string_view> kWallpaperStyles{"Normal", "Stretch", "Tile"};
@@ -165,7 +120,7 @@ struct RulerEntry {
 
 bool EditRuler(EditorParams params, const RulerEntry& e)
 {
-    return Edit<TFormPlus>(params, [&](EditorSession& s) {
+    return RunDialog<TFormPlus>(params, [&](EditorSession& s) {
         s.CanvasField();
         s.TextField("LEdit2", e.colourKey, e.colourCaption);
         s.Show("SpeedButton2");
@@ -194,21 +149,6 @@ bool EditVertRuler(EditorParams params)
                               "Установить цвет вертикальной линейки, скрыть \\ показать линейку."});
 }
 
-// A canvas and one text field in TDublForm, with the variable picker and optionally one
-// more picker.
-bool EditDubl(EditorParams params, std::int32_t id, bool canvasColon, std::string_view editKey,
-              std::string_view editCaption, std::string_view extraPicker, std::string_view key,
-              std::string_view description)
-{
-    return Edit<TDublForm>(params, [&](EditorSession& s) {
-        s.CanvasField(canvasColon);
-        s.TextField("LEdit2", editKey, editCaption);
-        s.Show("SpeedButton2");
-        if (!extraPicker.empty()) s.Show(extraPicker);
-        return s.Run(id, key, description);
-    });
-}
-
 bool EditGetZoom(EditorParams params)
 {
     return EditDubl(params, 11, true, "030*", "Переменная для отображения процентного увеличения:", {}, "031*",
@@ -223,7 +163,7 @@ bool EditGrid(EditorParams params)
 
 bool EditSetZoom(EditorParams params)
 {
-    return Edit<TFormCombo>(params, [](EditorSession& s) {
+    return RunDialog<TFormCombo>(params, [](EditorSession& s) {
         s.CanvasField();
         s.NumberField("SpinEdit1", "Label1", "033*", "Число процентного увеличения:", Range(1, 20000, 100, 5));
         s.MoveTo("SpinEdit1", 5);
@@ -245,7 +185,7 @@ bool EditLoadCursor(EditorParams params)
 
 bool EditCoordinates(EditorParams params)
 {
-    return Edit<TFormFree>(params, [](EditorSession& s) {
+    return RunDialog<TFormFree>(params, [](EditorSession& s) {
         s.TextField("LEdit1", "001*", "Прямоугольник с объектом ixCanvas:");
         s.Show("Kn1");
         s.TextField("LEdit2", "041*", "Переменная для X:");
@@ -264,7 +204,7 @@ bool EditFit(EditorParams params)
 
 bool EditSetSize(EditorParams params)
 {
-    return Edit<TFormCombo>(params, [](EditorSession& s) {
+    return RunDialog<TFormCombo>(params, [](EditorSession& s) {
         s.CanvasField();
         s.ListField("ComboBox1", "Label1", "165*", "Выбор изменяемого размера:", {"Client", "Width", "Height"});
         s.NumberField("SpinEdit1", "Label2", "166*", "Установить размер:", Range(100, 5000, 500, 4));

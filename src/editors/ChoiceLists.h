@@ -13,5 +13,8 @@ inline const std::vector<std::string_view> kBackgroundStyles{
 inline const std::vector<std::string_view> kCursorNames{
     "Pixel", "AppStart", "Arrow", "Cross", "Default", "HandPoint", "Help", "HourGlass", "HSplit", "IBeam", "MultiDrag",
     "No", "NoDrop", "SizeAll", "SizeNESW", "SizeNS", "SizeNWSE", "SizeWE", "SQLWait", "UpArrow", "VSplit"};
+inline const std::vector<std::string_view> kLineStyles{"Solid", "Dash", "Dot", "DashDot", "DashDotDot"};
+inline const std::vector<std::string_view> kFillStyles{"Solid",     "Clear", "Horizontal", "Vertical",
+                                                       "FDiagonal", "BDiagonal", "Cross",  "DiagCross"};
 
 }  // namespace ix::editors

@@ -14,6 +14,8 @@
 #include "editors/ParameterForm.h"
 
 #include <cstdint>
+#include <exception>
+#include <memory>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -69,6 +71,8 @@ public:
     // Moves a control (for a field, also its caption when given) to x in its row.
     void MoveTo(std::string_view control, int x);
 
+    void SetOpenFilter(std::string_view filter) { form_.openFilter = std::string(filter); }
+
     // Shows the dialog of action `id` and writes back on OK.
     bool Run(std::int32_t id, std::string_view descriptionKey, std::string_view descriptionUtf8);
 
@@ -84,6 +88,19 @@ private:
     ParameterForm& form_;
     std::vector<Field> fields_;
 };
+
+// Runs one editor: the form lives for this call only, and any error ends the edit with
+// nothing written.
+template <class FormClass, class Fill> bool RunDialog(EditorParams params, Fill fill)
+{
+    try {
+        auto form = std::make_unique<FormClass>();
+        EditorSession session(params, *form);
+        return fill(session);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
 
 // The integer a digits-only text stands for, saturated at the int range; nothing for any
 // other text (empty, a sign, blanks, a variable reference).

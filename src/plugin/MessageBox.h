@@ -1,5 +1,6 @@
 #pragma once
-// A modal message with an OK button, parented to the active window; returns when closed.
+// A modal warning with an OK button, through the toolkit (a real message box on Windows,
+// the message-box driver headless); returns when it is closed.
 
 #include <string_view>
 

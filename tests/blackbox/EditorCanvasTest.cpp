@@ -287,11 +287,92 @@ TEST_F(Editors, LoadCursorOffersTheCursorFilter)
     EXPECT_EQ(params[1], "c:\\cur\\hand.cur");
 }
 
+TEST_F(Editors, BrushShowsItsWidthInPlaceOfTheList)
+{
+    Params params({"R", "0,0,0", "12"});
+    EXPECT_TRUE(EditWith(22, params, [](ixh_form f) {
+        EXPECT_EQ(Get(f, "", "class"), "TForm10");
+        EXPECT_EQ(Get(f, "ComboBox1", "visible"), "0");
+        EXPECT_EQ(Get(f, "Label1", "visible"), "0");
+        EXPECT_EQ(Get(f, "se2", "visible"), "1");
+        EXPECT_EQ(Get(f, "se2", "left"), "5");
+        EXPECT_EQ(Get(f, "se2", "value"), "12");
+        // Two characters at most; the range applies when the field loses the focus.
+        ixh_form_set(f, "se2", "text", "150");
+        EXPECT_EQ(Get(f, "se2", "text"), "15");
+        ixh_form_set(f, "se2", "text", "1");
+        return IXH_MODAL_OK;
+    }));
+    EXPECT_EQ(params[2], "2");
+}
+
+struct ElseCase {
+    int id;
+    const char* parameter;
+    const char* control;
+    const char* shown;
+};
+
+class NumberDefaults : public Editors, public ::testing::WithParamInterface<ElseCase> {};
+
+TEST_P(NumberDefaults, AParameterTheRuleDoesNotShowGetsTheEditorsValue)
+{
+    const ElseCase& c = GetParam();
+    std::vector<std::string> texts{"R", c.parameter};
+    if (c.id == 30 || c.id == 33) texts.push_back(c.parameter);
+    Params params(texts);
+    std::string shown;
+    EXPECT_TRUE(EditWith(c.id, params, [&](ixh_form f) {
+        shown = Get(f, c.control, "value");
+        return IXH_MODAL_OK;
+    }));
+    EXPECT_EQ(shown, c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Editors, NumberDefaults,
+                         ::testing::Values(ElseCase{30, "x", "SpinEdit1", "2"}, ElseCase{30, "50", "SpinEdit1", "50"},
+                                           ElseCase{33, "x", "SpinEdit2", "4"}, ElseCase{54, "x", "SpinEdit1", "1"},
+                                           ElseCase{54, "7", "SpinEdit1", "7"}, ElseCase{59, "-3", "SpinEdit1", "1"},
+                                           ElseCase{41, "x", "SpinEdit1", "0"}, ElseCase{43, "x", "SpinEdit1", "15"}));
+
+TEST_F(Editors, CoordinateSelectWritesFourVariables)
+{
+    Params params({"R", "x1", "y1", "x2", "y2"});
+    EXPECT_TRUE(EditWith(48, params, [](ixh_form f) {
+        EXPECT_EQ(Get(f, "", "class"), "TFormFo");
+        EXPECT_EQ(Get(f, "LEdit5", "text"), "y2");
+        EXPECT_EQ(Get(f, "SpeedButton9", "visible"), "1");
+        ixh_form_set(f, "LEdit4", "text", "Right");
+        ixh_form_press(f, "ButtonOK50");
+        return IXH_MODAL_FROM_FORM;
+    }));
+    EXPECT_EQ(params[1], "x1");
+    EXPECT_EQ(params[3], "Right");
+    EXPECT_EQ(params[4], "y2");
+}
+
+TEST_F(Editors, FillPictureOffersThePictureFilter)
+{
+    std::string filter;
+    ixh_set_file_driver(&ChooseCursorFile, &filter);
+    Params params({"R", ""});
+    EXPECT_TRUE(EditWith(50, params, [](ixh_form f) {
+        EXPECT_EQ(Get(f, "SpeedButton4", "visible"), "0");
+        EXPECT_EQ(ixh_form_press(f, "SpeedButton3"), 1);
+        return IXH_MODAL_OK;
+    }));
+    ixh_set_file_driver(nullptr, nullptr);
+    EXPECT_EQ(filter.rfind("All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|", 0), 0u);
+    EXPECT_NE(filter.find("|Metafiles (*.wmf)|*.wmf"), std::string::npos);
+}
+
 TEST_F(Editors, EveryCanvasEditorAnswersCancelWithFalse)
 {
     const std::vector<std::pair<int, int>> rows = {
         {1, 1}, {2, 1}, {3, 4}, {4, 2}, {5, 3}, {6, 3}, {7, 4}, {8, 4}, {9, 3}, {10, 3}, {11, 2}, {12, 2}, {13, 2},
-        {14, 2}, {15, 2}, {16, 3}, {17, 2}, {18, 3}, {19, 2}, {20, 2}, {39, 1}, {44, 1}, {57, 1}, {63, 1}};
+        {14, 2}, {15, 2}, {16, 3}, {17, 2}, {18, 3}, {19, 2}, {20, 2}, {21, 2}, {22, 3}, {23, 2}, {24, 3}, {25, 4},
+        {28, 3}, {30, 3}, {31, 3}, {32, 2}, {33, 3}, {34, 3}, {35, 3}, {36, 3}, {39, 1}, {40, 3}, {41, 2}, {42, 2},
+        {43, 2}, {44, 1}, {48, 5}, {49, 2}, {50, 2}, {51, 2}, {52, 2}, {54, 2}, {57, 1}, {59, 2}, {63, 1}};
     for (auto [id, count] : rows) {
         Params params(std::vector<std::string>(static_cast<std::size_t>(count), "x"));
         std::string caption;

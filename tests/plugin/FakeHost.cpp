@@ -51,8 +51,9 @@ void IX_HOSTCALL RecordAddAction(std::int32_t id, const char* name, const char* 
   ixtestRecordAddAction(id, name, hint, types, typesHigh, count);
 }
 
-void RecordMessageBox(const char* text, void*) {
+int RecordMessageBox(void*, const char* text, const char*, int, int) {
   if (CurrentRegistration()) CurrentRegistration()->messages.push_back(text ? text : "<null>");
+  return 1;  // OK
 }
 
 std::string Serialize(const std::vector<Registration>& registrations) {

@@ -38,7 +38,8 @@ extern "C" void ixtestRecordAddAction(std::int32_t id, const char* name, const c
 void IX_HOSTCALL RecordAddAction(std::int32_t id, const char* name, const char* hint,
                                  IX_HOSTCALL_TAIL3(const std::uint8_t* types, std::int32_t typesHigh,
                                                    std::int32_t count));
-void RecordMessageBox(const char* text, void* context);
+// A message-box driver of the headless window system: records the text, answers OK.
+int RecordMessageBox(void* context, const char* text, const char* caption, int kind, int buttons);
 
 // Text form, one record a line, every string hex-encoded.
 std::string Serialize(const std::vector<Registration>& registrations);

@@ -1,7 +1,7 @@
 #include "plugin/Probe.h"
 
 #include <ixcanvas/plugin.h>
-#include <ixcanvas/plugin_headless.h>
+#include <ixcanvas/headless.h>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -28,7 +28,7 @@ std::filesystem::path SelfPath() { return std::filesystem::read_symlink("/proc/s
 void RunProbeAndExit(const char* output, int count) {
   const std::filesystem::path folder = SelfPath().parent_path();
   std::vector<Registration> registrations(static_cast<std::size_t>(count));
-  ixPluginSetMessageBoxDriver(&RecordMessageBox, nullptr);
+  ixh_set_message_box_driver(&RecordMessageBox, nullptr);
   for (int k = 1; k <= count; ++k) {
     const std::filesystem::path step = folder / ("step" + std::to_string(k) + ".loc");
     std::error_code error;

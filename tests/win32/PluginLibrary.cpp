@@ -61,6 +61,8 @@ void PluginLibrary::Message(std::int32_t code) const {
   IxRegisterCall(Entry("qlMessage"), static_cast<std::uint32_t>(code), 0xAAAAAAAA, 0xBBBBBBBB, nullptr, 0);
 }
 
+void PluginLibrary::About() const { IxRegisterCall(Entry("qlAbout"), 0, 0, 0, nullptr, 0); }
+
 char* HostString(const std::string& text) {
   char* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
   std::memcpy(block, text.c_str(), text.size() + 1);

@@ -33,6 +33,7 @@ class PluginLibrary {
   bool ExecAction(std::int32_t id, char** params) const;
   bool EditAction(std::int32_t id, char** params) const;
   void Message(std::int32_t code) const;
+  void About() const;
 
  private:
   HMODULE module_ = nullptr;

@@ -3,7 +3,7 @@
 
 IX_APT_PACKAGES=(cmake ninja-build g++ clang pkg-config googletest libgtest-dev libgmock-dev
   libbenchmark-dev libpng-dev libjpeg-dev libtiff-dev libgif-dev libfreetype-dev
-  fonts-dejavu-core g++-mingw-w64-i686 xvfb xauth)
+  fonts-dejavu-core g++-mingw-w64-i686 xvfb xauth python3)
 
 ix_as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
