@@ -8,7 +8,7 @@
 
 #include "actions/ActionFrame.h"
 #include "actions/EffectsDialog.h"
-#include "actions/PictureClipboard.h"
+#include "actions/ClipboardPictures.h"
 #include "boundary/HostSlots.h"
 #include "canvas/ViewProcessor.h"
 #include "gfx/GfxError.h"
