@@ -1,10 +1,26 @@
 #include "actions/ActionRegistry.h"
 
+#include "actions/CanvasActions.h"
+#include "actions/DrawingActions.h"
+
 namespace ix::actions {
 
 std::span<const ExecuteRow> ExecuteRows() {
-  // One row per implemented action, e.g. {1, &ExecCanvasCreate}.
   static const std::vector<ExecuteRow> rows = {
+      {1, &ExecCanvasCreate},       {2, &ExecCanvasDelete},     {3, &ExecCanvasCreateFile},
+      {4, &ExecCanvasCenter},       {5, &ExecCanvasBackground}, {6, &ExecCanvasWallPaper},
+      {7, &ExecCanvasHorizRuler},   {8, &ExecCanvasVertRuler},  {9, &ExecCanvasVRulerFont},
+      {10, &ExecCanvasHRulerFont},  {11, &ExecCanvasGetZoom},   {12, &ExecCanvasGrid},
+      {13, &ExecCanvasSetZoom},     {14, &ExecCanvasSetCursor}, {15, &ExecCanvasLoadCursor},
+      {16, &ExecCanvasCoordinates}, {17, &ExecCanvasFit},       {18, &ExecCanvasSetSize},
+      {19, &ExecCanvasColorBack},   {20, &ExecCanvasIsEmpty},     {21, &ExecCanvasPen},
+      {22, &ExecCanvasBrush},       {23, &ExecCanvasPixel},       {24, &ExecCanvasPipette},
+      {25, &ExecCanvasLine},        {26, &ExecCanvasRectangle},   {27, &ExecCanvasEllipse},
+      {28, &ExecCanvasFloodFill},   {29, &ExecCanvasAirbrush},    {30, &ExecCanvasBrushSmear},
+      {31, &ExecCanvasBrushFlow},   {32, &ExecCanvasBrushSleek},  {33, &ExecCanvasBrushEye},
+      {34, &ExecCanvasBrushGlow},   {35, &ExecCanvasBrushDark},   {36, &ExecCanvasBrushSate},
+      {37, &ExecCanvasBrushGR},     {38, &ExecCanvasBrushTParent}, {39, &ExecCanvasToolsCancel},
+      {40, &ExecCanvasEraser},
   };
   return rows;
 }
