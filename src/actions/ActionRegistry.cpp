@@ -2,6 +2,7 @@
 
 #include "actions/CanvasActions.h"
 #include "actions/DrawingActions.h"
+#include "actions/ProcessingActions.h"
 
 namespace ix::actions {
 
@@ -21,6 +22,11 @@ std::span<const ExecuteRow> ExecuteRows() {
       {34, &ExecCanvasBrushGlow},   {35, &ExecCanvasBrushDark},   {36, &ExecCanvasBrushSate},
       {37, &ExecCanvasBrushGR},     {38, &ExecCanvasBrushTParent}, {39, &ExecCanvasToolsCancel},
       {40, &ExecCanvasEraser},
+      {77, &ExecProcRemovePixel},   {78, &ExecProcRemoveNoise},   {79, &ExecProcEncrypt},
+      {80, &ExecProcDecrypt},       {81, &ExecProcFlip},          {82, &ExecProcReflection},
+      {83, &ExecProcAddShadow},     {86, &ExecCanvasEdgePen},     {87, &ExecCanvasGetNumColor},
+      {88, &ExecCanvasConvertTo},   {89, &ExecCanvasWriteHiddenText}, {90, &ExecCanvasReadHiddenText},
+      {92, &ExecCanvasResample},
   };
   return rows;
 }
