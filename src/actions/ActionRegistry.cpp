@@ -24,7 +24,7 @@ std::span<const ExecuteRow> ExecuteRows() {
       {40, &ExecCanvasEraser},
       {77, &ExecProcRemovePixel},   {78, &ExecProcRemoveNoise},   {79, &ExecProcEncrypt},
       {80, &ExecProcDecrypt},       {81, &ExecProcFlip},          {82, &ExecProcReflection},
-      {83, &ExecProcAddShadow},     {86, &ExecCanvasEdgePen},     {87, &ExecCanvasGetNumColor},
+      {83, &ExecProcAddShadow},     {85, &ExecCanvasEdgeDetect}, {86, &ExecCanvasEdgePen},     {87, &ExecCanvasGetNumColor},
       {88, &ExecCanvasConvertTo},   {89, &ExecCanvasWriteHiddenText}, {90, &ExecCanvasReadHiddenText},
       {92, &ExecCanvasResample},
   };

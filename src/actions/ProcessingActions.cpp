@@ -5,6 +5,7 @@
 #include "gfx/Resample.h"
 #include "gfx/ops/ColorCount.h"
 #include "gfx/ops/ColorReduce.h"
+#include "gfx/ops/EdgeDetect.h"
 #include "gfx/ops/Flip.h"
 #include "gfx/ops/HiddenText.h"
 #include "gfx/ops/IsolatedPixels.h"
@@ -144,6 +145,14 @@ bool ExecProcAddShadow(const ActionParams& p)
         const int dx = ReadIntegerOr(Param(p, 2), 0);
         const int dy = ReadIntegerOr(Param(p, 3), 0);
         gfx::AddSoftShadow(Current(c), radius, dx, dy, colour, intensity);
+        c.RefreshView();
+    });
+}
+
+bool ExecCanvasEdgeDetect(const ActionParams& p)
+{
+    return RunOnCanvas(p, [&](TPicture& c) {
+        gfx::EdgeDetect(Current(c), 0.9, 0.99, 7, 0.0, true);
         c.RefreshView();
     });
 }

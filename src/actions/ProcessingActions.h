@@ -13,6 +13,7 @@ bool ExecProcDecrypt(const ActionParams& p);          // 80
 bool ExecProcFlip(const ActionParams& p);             // 81
 bool ExecProcReflection(const ActionParams& p);       // 82
 bool ExecProcAddShadow(const ActionParams& p);        // 83
+bool ExecCanvasEdgeDetect(const ActionParams& p);     // 85
 bool ExecCanvasEdgePen(const ActionParams& p);        // 86
 bool ExecCanvasGetNumColor(const ActionParams& p);    // 87
 bool ExecCanvasConvertTo(const ActionParams& p);      // 88

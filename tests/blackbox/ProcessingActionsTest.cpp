@@ -155,6 +155,11 @@ TEST_F(ProcessingActions, EdgePenOnFlatPictureIsWhite)
     EXPECT_EQ(Colors(), "1");
     ASSERT_TRUE(host.Exec(kFlip, {"R", "Vertical"}));
     EXPECT_EQ(Colors(), "1");
+    ASSERT_TRUE(host.Exec(kEdgeDetect, {"R"}));
+    EXPECT_EQ(Colors(), "1") << "no edges: all black";
+    ASSERT_TRUE(host.Exec(kAddShadow, {"R", "0", "5", "5", "100", "255,255,255"}));
+    ASSERT_TRUE(host.Exec(kEdgeDetect, {"R"}));
+    EXPECT_EQ(Colors(), "2") << "the shadow's rim is found";
 }
 
 } // namespace
