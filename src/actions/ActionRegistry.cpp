@@ -1,7 +1,10 @@
 #include "actions/ActionRegistry.h"
 
 #include "actions/CanvasActions.h"
+#include "actions/ClipboardActions.h"
+#include "actions/DialogActions.h"
 #include "actions/DrawingActions.h"
+#include "actions/MiniatureActions.h"
 #include "actions/ProcessingActions.h"
 
 namespace ix::actions {
@@ -22,11 +25,23 @@ std::span<const ExecuteRow> ExecuteRows() {
       {34, &ExecCanvasBrushGlow},   {35, &ExecCanvasBrushDark},   {36, &ExecCanvasBrushSate},
       {37, &ExecCanvasBrushGR},     {38, &ExecCanvasBrushTParent}, {39, &ExecCanvasToolsCancel},
       {40, &ExecCanvasEraser},
+      // Miniatures and the clipboard
+      {64, &ExecCanvasMiniatureSelSave}, {65, &ExecCanvasMiniatureExtract},
+      {66, &ExecCanvasMiniatureSize},    {67, &ExecCanvasMiniatureVisible},
+      {68, &ExecCanvasMiniatureLabel},   {69, &ExecCanvasMiniatureSub},
+      {70, &ExecCanvasMiniatureFile},    {71, &ExecCopyToClipboard},
+      {72, &ExecCanvasClipboardTest},    {73, &ExecPasteFromClipboard},
+      {74, &ExecSelCopyToClip},          {75, &ExecSelCutToClip},
+      {76, &ExecSelPasteClipStretch},
+      // Processing
       {77, &ExecProcRemovePixel},   {78, &ExecProcRemoveNoise},   {79, &ExecProcEncrypt},
       {80, &ExecProcDecrypt},       {81, &ExecProcFlip},          {82, &ExecProcReflection},
       {83, &ExecProcAddShadow},     {85, &ExecCanvasEdgeDetect}, {86, &ExecCanvasEdgePen},     {87, &ExecCanvasGetNumColor},
       {88, &ExecCanvasConvertTo},   {89, &ExecCanvasWriteHiddenText}, {90, &ExecCanvasReadHiddenText},
       {92, &ExecCanvasResample},
+      // Dialogs
+      {93, &ExecCanvasColorBox},         {94, &ExecCanvasOpenDialog},
+      {95, &ExecCanvasSaveDialog},
   };
   return rows;
 }

@@ -1,11 +1,16 @@
 #include "editors/EditorRegistry.h"
 
+#include "editors/CanvasEditors.h"
+#include "editors/ToolEditors.h"
+
 namespace ix::editors {
 
 std::span<const EditorRow> EditorRows() {
-  // One row per implemented editor, e.g. {1, &EditCanvasCreate}.
-  static const std::vector<EditorRow> rows = {
-  };
+  static const std::vector<EditorRow> rows = [] {
+    std::vector<EditorRow> all = CanvasEditorRows();
+    for (const EditorRow& row : ToolEditorRows()) all.push_back(row);
+    return all;
+  }();
   return rows;
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace ix::gfx::codecs {
 
@@ -209,8 +210,8 @@ Picture DecodePixels(ByteReader& in, const DibHeader& h, const Palette& palette,
             continue;
         }
         Bgr* out = picture.BgrRow(y);
-        if (bpp == 24) {
-            for (int x = 0; x < width; ++x) out[x] = Bgr{src[3 * x], src[3 * x + 1], src[3 * x + 2]};
+        if (bpp == 24) { // the file's blue-green-red rows are our rows
+            std::memcpy(out, src, static_cast<std::size_t>(width) * 3);
             continue;
         }
         std::uint8_t* a = picture.HasAlpha() ? picture.AlphaRow(y) : nullptr;
@@ -246,27 +247,29 @@ Picture DecodePixels(ByteReader& in, const DibHeader& h, const Palette& palette,
     return picture;
 }
 
-void WritePixels(ByteWriter& out, const Picture& picture, int bpp)
+// Appends the bottom-up rows, each padded to 32 bits with zeros.
+void WritePixels(Bytes& bytes, const Picture& picture, int bpp)
 {
     const int width = picture.Width();
     const std::size_t stride = (static_cast<std::size_t>(width) * static_cast<std::size_t>(bpp) + 31) / 32 * 4;
-    std::vector<std::uint8_t> row(stride, 0);
-    for (int y = picture.Height() - 1; y >= 0; --y) {
-        std::fill(row.begin(), row.end(), 0);
+    const std::size_t start = bytes.size();
+    bytes.resize(start + stride * static_cast<std::size_t>(picture.Height()), 0);
+    for (int y = 0; y < picture.Height(); ++y) {
+        std::uint8_t* row = bytes.data() + start + static_cast<std::size_t>(picture.Height() - 1 - y) * stride;
         if (bpp == 1) {
-            std::copy_n(picture.Row(y), picture.Stride(), row.begin());
+            std::memcpy(row, picture.Row(y), picture.Stride());
+        } else if (bpp == 24) {
+            std::memcpy(row, picture.Row(y), static_cast<std::size_t>(width) * 3);
         } else {
             const Bgr* src = picture.BgrRow(y);
             const std::uint8_t* a = picture.HasAlpha() ? picture.AlphaRow(y) : nullptr;
-            for (int x = 0; x < width; ++x) {
-                std::uint8_t* p = row.data() + static_cast<std::size_t>(x) * static_cast<std::size_t>(bpp / 8);
-                p[0] = src[x].b;
-                p[1] = src[x].g;
-                p[2] = src[x].r;
-                if (bpp == 32) p[3] = a ? a[x] : 255;
+            for (int x = 0; x < width; ++x, row += 4) {
+                row[0] = src[x].b;
+                row[1] = src[x].g;
+                row[2] = src[x].r;
+                row[3] = a ? a[x] : 255;
             }
         }
-        out.Append(row);
     }
 }
 
@@ -317,7 +320,8 @@ std::vector<Picture> BmpCodec::Decode(ByteView data, const DecodeOptions& option
 
 Bytes EncodeDib(const Picture& source, bool icon)
 {
-    const Picture picture = AsBgr24(source);
+    const Bgr24Source bgr(source);
+    const Picture& picture = *bgr;
     const int bpp = icon || HasTransparency(picture) ? 32 : 24;
     Bytes bytes;
     ByteWriter out(bytes);
@@ -332,7 +336,7 @@ Bytes EncodeDib(const Picture& source, bool icon)
     out.I32LE(0);
     out.U32LE(0);
     out.U32LE(0);
-    WritePixels(out, picture, bpp);
+    WritePixels(bytes, picture, bpp);
     if (icon) {
         const std::size_t maskStride = (static_cast<std::size_t>(picture.Width()) + 31) / 32 * 4;
         for (int y = picture.Height() - 1; y >= 0; --y) {
@@ -349,7 +353,7 @@ Bytes BmpCodec::Encode(const Picture& source, const EncodeOptions&) const
 {
     if (source.IsEmpty()) throw GfxError("BMP: empty picture");
     const bool blackWhite = source.Format() == PixelFormat::BlackWhite1;
-    const Picture picture = blackWhite ? source : AsBgr24(source);
+    const Picture& picture = source; // Bgr24 or BlackWhite1, both written as they are
     const int bpp = blackWhite ? 1 : HasTransparency(picture) ? 32 : 24;
     const std::uint32_t headerSize = bpp == 32 ? 108 : 40;
     const std::uint32_t paletteSize = bpp == 1 ? 8 : 0;
@@ -388,7 +392,7 @@ Bytes BmpCodec::Encode(const Picture& source, const EncodeOptions&) const
         out.U32LE(0x00000000);
         out.U32LE(0x00FFFFFF);
     }
-    WritePixels(out, picture, bpp);
+    WritePixels(bytes, picture, bpp);
     return bytes;
 }
 

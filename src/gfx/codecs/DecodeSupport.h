@@ -41,8 +41,30 @@ inline bool GetBit(const std::uint8_t* row, int x) { return (row[x >> 3] >> (7 -
 // indexes give black), BlackWhite1 sets the bit where the entry is white.
 void StoreIndexedRow(Picture& picture, int y, const std::uint8_t* indexes, const Palette& palette);
 
-// A Bgr24 copy of any picture (alpha kept); a Bgr24 picture is returned as it is.
+// A Bgr24 copy of any picture (alpha kept).
 Picture AsBgr24(const Picture& picture);
+
+// The picture itself when it is Bgr24, else a Bgr24 copy: encoders read through it
+// without copying the common case.
+class Bgr24Source {
+public:
+    explicit Bgr24Source(const Picture& picture)
+        : picture_(picture.Format() == PixelFormat::Bgr24 ? &picture : nullptr)
+    {
+        if (!picture_) {
+            copy_ = AsBgr24(picture);
+            picture_ = &copy_;
+        }
+    }
+    Bgr24Source(const Bgr24Source&) = delete;
+    Bgr24Source& operator=(const Bgr24Source&) = delete;
+    const Picture& operator*() const { return *picture_; }
+    const Picture* operator->() const { return picture_; }
+
+private:
+    Picture copy_;
+    const Picture* picture_;
+};
 // Whether any pixel of the alpha plane is below 255.
 bool HasTransparency(const Picture& picture);
 

@@ -138,7 +138,7 @@ Bytes EncodePcx(const Picture& source)
     if (source.IsEmpty()) throw GfxError("PCX: empty picture");
     if (source.Width() > 0xFFFF || source.Height() > 0xFFFF) throw GfxError("PCX: picture too large for the format");
     const bool mono = source.Format() == PixelFormat::BlackWhite1;
-    const Picture picture = mono ? source : AsBgr24(source);
+    const Picture& picture = source; // Bgr24 or BlackWhite1, both written as they are
     const int planes = mono ? 1 : 3;
     const int bits = mono ? 1 : 8;
     int bytesPerLine = (picture.Width() * bits + 7) / 8;

@@ -14,7 +14,8 @@ std::uint32_t Key(Bgr c) { return static_cast<std::uint32_t>(c.r) << 16 | static
 
 IndexedPicture ToIndexed(const Picture& source)
 {
-    const Picture picture = AsBgr24(source);
+    const Bgr24Source bgr(source);
+    const Picture& picture = *bgr;
     const bool alpha = HasTransparency(picture);
     const int first = alpha ? 1 : 0;
     const std::size_t room = alpha ? 255 : 256;

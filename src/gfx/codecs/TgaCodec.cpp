@@ -182,7 +182,8 @@ Bytes TgaCodec::Encode(const Picture& source, const EncodeOptions&) const
 {
     if (source.IsEmpty()) throw GfxError("TGA: empty picture");
     if (source.Width() > 0xFFFF || source.Height() > 0xFFFF) throw GfxError("TGA: picture too large for the format");
-    const Picture picture = AsBgr24(source);
+    const Bgr24Source bgr(source);
+    const Picture& picture = *bgr;
     const bool alpha = HasTransparency(picture);
     const int bytes = alpha ? 4 : 3;
     Bytes out;

@@ -211,12 +211,11 @@ Bytes JpegCodec::Encode(const Picture& source, const EncodeOptions& options) con
 {
     if (source.IsEmpty()) throw GfxError("JPEG: empty picture");
     if (source.Width() > 65500 || source.Height() > 65500) throw GfxError("JPEG: picture too large for the format");
-    const Picture converted = source.Format() == PixelFormat::Bgr24 ? Picture() : AsBgr24(source);
-    const Picture& picture = source.Format() == PixelFormat::Bgr24 ? source : converted;
+    const Bgr24Source picture(source);
     Compressor c;
     c.cinfo.err = &c.err.base;
     InitErrors(c.err);
-    if (WriteAll(c, &picture, std::clamp(options.jpegQuality, 1, 100)) != 0)
+    if (WriteAll(c, &*picture, std::clamp(options.jpegQuality, 1, 100)) != 0)
         throw GfxError(std::string("JPEG: ") + c.err.message);
     return Bytes(c.buffer, c.buffer + c.size);
 }

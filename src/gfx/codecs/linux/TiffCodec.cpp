@@ -163,15 +163,20 @@ Picture ReadDirectory(TIFF* t, MemoryFile& file, const DecodeLimits& limits)
         for (int y = 0; y < picture.Height(); ++y) {
             if (TIFFReadScanline(t, line.data(), static_cast<std::uint32_t>(y), 0) < 0) Fail(file, "read error");
             Bgr* out = picture.BgrRow(y);
-            std::uint8_t* a = alpha ? picture.AlphaRow(y) : nullptr;
-            for (std::uint32_t x = 0; x < width; ++x) {
-                const std::uint8_t* p = line.data() + static_cast<std::size_t>(x) * samples;
-                if (photometric == PHOTOMETRIC_RGB) out[x] = Bgr{p[2], p[1], p[0]};
-                else {
-                    const std::uint8_t v = photometric == PHOTOMETRIC_MINISWHITE ? static_cast<std::uint8_t>(255 - p[0]) : p[0];
+            const std::uint8_t* p = line.data();
+            if (photometric == PHOTOMETRIC_RGB) {
+                for (std::uint32_t x = 0; x < width; ++x, p += samples) out[x] = Bgr{p[2], p[1], p[0]};
+            } else {
+                const std::uint8_t flip = photometric == PHOTOMETRIC_MINISWHITE ? 0xFF : 0x00;
+                for (std::uint32_t x = 0; x < width; ++x, p += samples) {
+                    const std::uint8_t v = p[0] ^ flip;
                     out[x] = Bgr{v, v, v};
                 }
-                if (a) a[x] = p[photometric == PHOTOMETRIC_RGB ? 3 : 1];
+            }
+            if (alpha) {
+                std::uint8_t* a = picture.AlphaRow(y);
+                const std::size_t at = photometric == PHOTOMETRIC_RGB ? 3 : 1;
+                for (std::uint32_t x = 0; x < width; ++x) a[x] = line[static_cast<std::size_t>(x) * samples + at];
             }
         }
         return picture;
@@ -265,13 +270,21 @@ Bytes TiffCodec::Encode(const Picture& picture, const EncodeOptions&) const
                 std::copy_n(src, picture.Stride(), line.begin());
             } else {
                 const Bgr* px = picture.BgrRow(y);
-                const std::uint8_t* a = alpha ? picture.AlphaRow(y) : nullptr;
-                for (int x = 0; x < picture.Width(); ++x) {
-                    std::uint8_t* p = line.data() + static_cast<std::size_t>(x) * samples;
-                    p[0] = px[x].r;
-                    p[1] = px[x].g;
-                    p[2] = px[x].b;
-                    if (a) p[3] = a[x];
+                std::uint8_t* p = line.data();
+                if (alpha) {
+                    const std::uint8_t* a = picture.AlphaRow(y);
+                    for (int x = 0; x < picture.Width(); ++x, p += 4) {
+                        p[0] = px[x].r;
+                        p[1] = px[x].g;
+                        p[2] = px[x].b;
+                        p[3] = a[x];
+                    }
+                } else {
+                    for (int x = 0; x < picture.Width(); ++x, p += 3) {
+                        p[0] = px[x].r;
+                        p[1] = px[x].g;
+                        p[2] = px[x].b;
+                    }
                 }
             }
             if (TIFFWriteScanline(t.get(), line.data(), static_cast<std::uint32_t>(y), 0) < 0) Fail(file, "write error");

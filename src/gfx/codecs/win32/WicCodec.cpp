@@ -280,19 +280,21 @@ Bytes WicCodec::Encode(const Picture& picture, const EncodeOptions& options) con
         PROPBAG2 option{};
         wchar_t quality[] = L"ImageQuality";
         option.pstrName = quality;
+        option.dwType = PROPBAG2_TYPE_DATA;
+        option.vt = VT_R4;
         VARIANT value;
         VariantInit(&value);
         value.vt = VT_R4;
         value.fltVal = static_cast<float>(std::clamp(options.jpegQuality, 1, 100)) / 100.0f;
-        properties->Write(1, &option, &value);
+        Check(properties->Write(1, &option, &value), name, "setting the quality");
     }
     Check(frame->Initialize(properties.Get()), name, "starting the frame");
     Check(frame->SetSize(static_cast<UINT>(picture.Width()), static_cast<UINT>(picture.Height())), name, "setting the size");
     frame->SetResolution(picture.DpiX(), picture.DpiY());
 
     const bool blackWhite = picture.Format() == PixelFormat::BlackWhite1 && format_ != Format::Jpeg && format_ != Format::Gif;
-    const Picture colour = blackWhite ? Picture() : AsBgr24(picture);
-    const Picture& source = blackWhite ? picture : colour;
+    const Bgr24Source colour(picture);
+    const Picture& source = blackWhite ? picture : *colour;
     const bool alpha = !blackWhite && format_ != Format::Jpeg && HasTransparency(source);
 
     std::vector<std::uint8_t> buffer;
@@ -311,6 +313,23 @@ Bytes WicCodec::Encode(const Picture& picture, const EncodeOptions& options) con
         Check(frame->SetPixelFormat(&wanted), name, "setting the pixel format");
         if (!IsEqualGUID(wanted, GUID_WICPixelFormat8bppIndexed)) throw GfxError("GIF: the encoder refused 8-bit pixels");
         Check(frame->SetPalette(palette.Get()), name, "setting the palette");
+        if (indexed.transparentIndex >= 0) {
+            // The transparent index travels in the graphic control extension. Encoders
+            // without a metadata writer (wine's) store the frame opaque.
+            ComRef<IWICMetadataQueryWriter> metadata;
+            if (SUCCEEDED(frame->GetMetadataQueryWriter(metadata.Out())) && metadata) {
+                PROPVARIANT flag;
+                PropVariantInit(&flag);
+                flag.vt = VT_BOOL;
+                flag.boolVal = VARIANT_TRUE;
+                metadata->SetMetadataByName(L"/grctlext/TransparencyFlag", &flag);
+                PROPVARIANT index;
+                PropVariantInit(&index);
+                index.vt = VT_UI1;
+                index.bVal = static_cast<UCHAR>(indexed.transparentIndex);
+                metadata->SetMetadataByName(L"/grctlext/TransparentColorIndex", &index);
+            }
+        }
         const UINT stride = static_cast<UINT>(source.Width());
         Check(frame->WritePixels(static_cast<UINT>(source.Height()), stride, static_cast<UINT>(indexed.indexes.size()),
                                  const_cast<BYTE*>(indexed.indexes.data())),

@@ -8,6 +8,8 @@
 // 32-bit BMP into 24-bit), so the format it accepts is read back and our pixels are
 // converted to it. GIF frames are written 8-bit with our own palette (Quantize.h).
 // GIF and TIFF frames on request are the frames as stored (not composed on a screen).
+// Under wine 8 the JPEG encoder ignores the quality option and the GIF encoder has no
+// metadata writer, so GIF transparency is lost there; Windows honours both.
 #pragma once
 
 #include "gfx/codecs/Codec.h"

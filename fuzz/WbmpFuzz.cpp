@@ -1,0 +1,11 @@
+// libFuzzer target: the WbmpCodec decoder on arbitrary bytes.
+#include "FuzzCodec.h"
+
+#include "gfx/codecs/WbmpCodec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const ix::gfx::codecs::WbmpCodec codec;
+    ix::gfx::codecs::fuzz::Decode(codec, data, size);
+    return 0;
+}
