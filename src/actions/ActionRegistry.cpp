@@ -7,6 +7,7 @@
 #include "actions/FileActions.h"
 #include "actions/LayerActions.h"
 #include "actions/MiniatureActions.h"
+#include "actions/ProcessingActions.h"
 #include "actions/SelectionActions.h"
 
 namespace ix::actions {
@@ -43,6 +44,12 @@ std::span<const ExecuteRow> ExecuteRows() {
       {72, &ExecCanvasClipboardTest},    {73, &ExecPasteFromClipboard},
       {74, &ExecSelCopyToClip},          {75, &ExecSelCutToClip},
       {76, &ExecSelPasteClipStretch},
+      // Processing
+      {77, &ExecProcRemovePixel},   {78, &ExecProcRemoveNoise},   {79, &ExecProcEncrypt},
+      {80, &ExecProcDecrypt},       {81, &ExecProcFlip},          {82, &ExecProcReflection},
+      {83, &ExecProcAddShadow},     {85, &ExecCanvasEdgeDetect}, {86, &ExecCanvasEdgePen},     {87, &ExecCanvasGetNumColor},
+      {88, &ExecCanvasConvertTo},   {89, &ExecCanvasWriteHiddenText}, {90, &ExecCanvasReadHiddenText},
+      {92, &ExecCanvasResample},
       // Dialogs
       {93, &ExecCanvasColorBox},         {94, &ExecCanvasOpenDialog},
       {95, &ExecCanvasSaveDialog},

@@ -10,5 +10,8 @@
 namespace ix::gfx {
 
 void Negative(Picture& picture, const SelectedArea& area = {});
+// Every pixel inside `area` (clipped to the picture) inverted; a 1-bit picture has its
+// black and white swapped in place.
+void Negative(Picture& picture, const Rect& area);
 
 } // namespace ix::gfx
