@@ -2,12 +2,12 @@
 
 #include "boundary/HostSlots.h"
 #include "gfx/Cp1251.h"
+#include "gfx/codecs/FileFilters.h"
 #include "ui/MessageBox.h"
 #include "ui/Platform.h"
 
 #include <ixcanvas/plugin.h>
 
-#include <array>
 
 namespace ix::editors {
 namespace {
@@ -19,34 +19,6 @@ void PickThroughHost(std::int32_t code, ui::LabeledEdit& field)
     if (answer.answered) field.SetText(std::move(answer.text));
 }
 
-struct SaveEntry {
-    std::string_view description;
-    std::string_view patterns;
-    std::string_view extension;
-};
-
-// The last description is UTF-8 here; SaveFilter converts the whole list.
-constexpr std::array<SaveEntry, 19> kSaveEntries{{
-    {"TIFF Bitmap (*.tif;*.tiff;*.fax;*.g3n;*.g3f;*.xif)", "*.tif;*.tiff;*.fax;*.g3n;*.g3f;*.xif", ".tif"},
-    {"CompuServe Bitmap (*.gif)", "*.gif", ".gif"},
-    {"JPEG Bitmap (*.jpg;*.jpeg;*.jpe;*.jif)", "*.jpg;*.jpeg;*.jpe;*.jif", ".jpg"},
-    {"PaintBrush (*.pcx)", "*.pcx", ".pcx"},
-    {"Windows Bitmap (*.bmp;*.dib;*.rle)", "*.bmp;*.dib;*.rle", ".bmp"},
-    {"Windows Icon (*.ico)", "*.ico", ".ico"},
-    {"Portable Network Graphics (*.png)", "*.png", ".png"},
-    {"Targa Bitmap (*.tga;*.targa;*.vda;*.icb;*.vst;*.pix)", "*.tga;*.targa;*.vda;*.icb;*.vst;*.pix", ".tga"},
-    {"Portable Pixmap, GrayMap, BitMap (*.pxm;*.ppm;*.pgm;*.pbm)", "*.pxm;*.ppm;*.pgm;*.pbm", ".pxm"},
-    {"Wireless Bitmap (*.wbmp)", "*.wbmp", ".wbmp"},
-    {"JPEG2000 (*.jp2)", "*.jp2", ".jp2"},
-    {"JPEG2000 Code Stream (*.j2k;*.jpc;*.j2c)", "*.j2k;*.jpc;*.j2c", ".j2k"},
-    {"Multipage PCX (*.dcx)", "*.dcx", ".dcx"},
-    {"Photoshop PSD (*.psd)", "*.psd", ".psd"},
-    {"Vectorial objects (*.iev)", "*.iev", ".iev"},
-    {"Layers (*.lyr)", "*.lyr", ".lyr"},
-    {"Layers and objects (*.all)", "*.all", ".all"},
-    {"Microsoft HD Photo (*.wdp;*.hdp)", "*.wdp;*.hdp", ".wdp"},
-    {"Видео для Windows (*.avi)", "*.avi", ".avi"},
-}};
 
 }  // namespace
 
@@ -89,24 +61,11 @@ void PickOpenPicture(ui::Form& form, ui::LabeledEdit& field, const std::string& 
 
 const std::string& SaveFilter()
 {
-    static const std::string filter = [] {
-        std::string text;
-        for (const SaveEntry& e : kSaveEntries) {
-            if (!text.empty()) text += '|';
-            text += e.description;
-            text += '|';
-            text += e.patterns;
-        }
-        return gfx::Utf8ToCp1251(text);
-    }();
+    static const std::string filter = gfx::codecs::FilterText(gfx::codecs::SavePictureFilters());
     return filter;
 }
 
-std::string_view SaveExtension(int filterIndex)
-{
-    if (filterIndex < 1 || filterIndex > static_cast<int>(kSaveEntries.size())) return {};
-    return kSaveEntries[static_cast<std::size_t>(filterIndex - 1)].extension;
-}
+std::string_view SaveExtension(int filterIndex) { return gfx::codecs::SaveFilterExtension(filterIndex); }
 
 void PickSavePicture(ui::Form& form, ui::LabeledEdit& field)
 {
